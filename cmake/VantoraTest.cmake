@@ -1,0 +1,23 @@
+include(GoogleTest)
+
+# vantora_add_test(<name> SOURCES <files...> LIBS <targets...> [GUI])
+# Builds one GoogleTest program and registers each of its tests with CTest.
+# Every test runs with the offscreen Qt platform; GUI tests carry the label
+# "gui" so the sanitizer run can leave them out.
+function(vantora_add_test name)
+  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
+  if(ARG_GUI AND NOT VANTORA_BUILD_GUI)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE vantora_settings vantora_testsupport
+                        ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  if(ARG_GUI)
+    set(_labels gui)
+  else()
+    set(_labels lib)
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen" LABELS "${_labels}")
+endfunction()

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds everything and runs every test; then
+# builds the libraries with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs their tests again. Any failure or sanitizer report fails the run.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
+
+install_packages
+
+build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORA_BUILD_BENCH=ON
+ctest --test-dir "$VANTORA_ROOT/build" --output-on-failure -j "$VANTORA_JOBS"
+
+build_tree build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTORA_SANITIZE=ON -DVANTORA_BUILD_GUI=OFF
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \
+LSAN_OPTIONS=suppressions=$VANTORA_ROOT/scripts/lsan.supp:print_suppressions=0 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir "$VANTORA_ROOT/build-asan" --output-on-failure -j "$VANTORA_JOBS" -L lib
+
+echo "All tests passed."
