@@ -1,0 +1,302 @@
+#include "daowk.h"
+
+#include "batchscope.h"
+#include "daosmmem.h"
+#include "util/format.h"
+#include "util/notice.h"
+#include "util/text.h"
+#include "workout.h"
+
+#include <array>
+#include <sstream>
+#include <unordered_map>
+
+namespace {
+
+constexpr std::array<short CDAOWk::*, CDAOWk::StationCount> Stations = {
+    &CDAOWk::Station00, &CDAOWk::Station01, &CDAOWk::Station02, &CDAOWk::Station03,
+    &CDAOWk::Station04, &CDAOWk::Station05, &CDAOWk::Station06, &CDAOWk::Station07,
+    &CDAOWk::Station08, &CDAOWk::Station09, &CDAOWk::Station10, &CDAOWk::Station11,
+    &CDAOWk::Station12};
+
+constexpr int LineFields = 5 + CDAOWk::StationCount;
+
+// The fields of one export line, each cut to the field limit of the restore.
+// False when the line does not hold exactly the 18 fields of a workout.
+bool SplitLine(std::string const& line, char const& delimiter,
+               std::array<std::string, LineFields>& fields) {
+    std::istringstream ls(line);
+    for (int i = 0; i < LineFields - 1; ++i) {
+        fields[static_cast<std::size_t>(i)] = CDAOEFSet::ReadField(ls, delimiter);
+        if (ls.eof())
+            return false;
+    }
+    fields[LineFields - 1] = CDAOEFSet::ReadField(ls, delimiter);
+    // Anything after the last field means the line is not a workout line.
+    return ls.eof() || ls.peek() == std::char_traits<char>::eof();
+}
+
+// One line of the stream without its line end (a trailing carriage return
+// of a file edited elsewhere is dropped too).
+bool NextLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line))
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+bool InRange(long v, long lo, long hi) {
+    return v >= lo && v <= hi;
+}
+
+} // namespace
+
+CDAOWk::CDAOWk() {
+    m_nFields = LineFields;
+}
+
+void CDAOWk::DoFieldExchange(CDAOFieldExchange& fx) {
+    fx.Long("[MemberID]", MemberID);
+    fx.Byte("[WorkoutOK]", WorkoutOK);
+    fx.Byte("[ClassIndx]", ClassIndx);
+    fx.DateTime("[CheckIn]", CheckIn);
+    fx.DateTime("[CheckOut]", CheckOut);
+    static const std::array<const char*, StationCount> names = {
+        "[Station00]", "[Station01]", "[Station02]", "[Station03]", "[Station04]",
+        "[Station05]", "[Station06]", "[Station07]", "[Station08]", "[Station09]",
+        "[Station10]", "[Station11]", "[Station12]"};
+    for (int i = 0; i < StationCount; ++i)
+        fx.Short(names[static_cast<std::size_t>(i)], this->*Stations[static_cast<std::size_t>(i)]);
+    CDAOEFSet::DoFieldExchange(fx);
+}
+
+short CDAOWk::GetStnVal(int const& i) const {
+    return i >= 0 && i < StationCount ? this->*Stations[static_cast<std::size_t>(i)] : 0;
+}
+
+void CDAOWk::SetStnVal(int const& i, short const& v) {
+    if (i >= 0 && i < StationCount)
+        this->*Stations[static_cast<std::size_t>(i)] = v;
+}
+
+int CDAOWk::FindWks(long const& memberId) {
+    sweepValid_ = false;
+    if (memberId != 0) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0";
+    } else {
+        m_strFilter.clear();
+    }
+    m_strSort = "CheckIn DESC";
+    return OpenSet(true);
+}
+
+int CDAOWk::FindAllWks() {
+    sweepValid_ = false;
+    m_strFilter.clear();
+    m_strSort = "MemberID, ClassIndx";
+    return OpenSet(true);
+}
+
+int CDAOWk::FindWks(long const& memberId, unsigned char const& classIndx) {
+    sweepValid_ = false;
+    byteParam0 = classIndx;
+    if (memberId != 0) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0 AND ClassIndx = byteParam0";
+    } else {
+        m_strFilter = "ClassIndx = byteParam0";
+    }
+    m_strSort = "CheckIn DESC";
+    return OpenSet(true);
+}
+
+int CDAOWk::FindWks(long const& memberId, CEFOleDateTime& checkIn) {
+    sweepValid_ = false;
+    lParam0 = memberId;
+    datetimeParam0 = checkIn;
+    m_strFilter = "MemberID = lParam0 AND CheckIn = datetimeParam0";
+    m_strSort = "CheckIn DESC";
+    return OpenSet(true);
+}
+
+int CDAOWk::FindWks(long const& memberId, CEFOleDateTime& from, CEFOleDateTime& to, int ok) {
+    sweepValid_ = false;
+    from.Midnight();
+    to.PreMidnight();
+    // A range with an unreadable end would select by a meaningless value.
+    if (from.GetStatus() != COleDateTime::valid || to.GetStatus() != COleDateTime::valid) {
+        vantora::notice::show(CEFOleDateTime::MsgInvalid, vantora::notice::Icon::Exclamation);
+        return 0;
+    }
+    datetimeParam0 = from;
+    datetimeParam1 = to;
+    if (memberId != 0) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0 AND CheckIn >= datetimeParam0 AND CheckOut <= "
+                      "datetimeParam1";
+    } else {
+        m_strFilter = "CheckIn >= datetimeParam0 AND CheckOut <= datetimeParam1";
+    }
+    if (ok != okAll) {
+        byteParam0 = static_cast<unsigned char>(ok);
+        m_strFilter += " AND WorkoutOK = byteParam0";
+    }
+    m_strSort = "MemberID, ClassIndx";
+    return OpenSet(true);
+}
+
+int CDAOWk::TotalMinutes() const {
+    int minutes = 0;
+    CWorkout::SpanMinutes(CheckIn, CheckOut, minutes);
+    return minutes;
+}
+
+void CDAOWk::TotalMember(CWorkout* totals, long const& memberId, unsigned char const& classIndx) {
+    if (!totals)
+        return;
+    // Ordered by member id, every row before the place where the previous
+    // call stopped belongs to an earlier member: go on from there.
+    const bool ordered = m_strSort.rfind("MemberID", 0) == 0;
+    const bool resume = ordered && sweepValid_ && sweepMember_ < memberId && IsOpen() &&
+                        GetAbsolutePosition() == sweepPos_;
+    if (!resume)
+        Op(opMoveFirst);
+    while (!IsEOF() && MemberID != memberId) {
+        if (ordered && !IsDeleted() && MemberID > memberId)
+            break;
+        Op(opMoveNext);
+    }
+    totals->memberId = memberId;
+    while (!IsEOF() && (IsDeleted() || MemberID == memberId)) {
+        if (!IsDeleted() && (classIndx == ClassAll || classIndx == ClassIndx)) {
+            ++totals->workoutCount;
+            if (WorkoutOK)
+                ++totals->okCount;
+            totals->totalMinutes += TotalMinutes();
+            for (int i = 0; i < StationCount; ++i)
+                totals->SetStnVal(i, totals->GetStnVal(i) + GetStnVal(i));
+        }
+        Op(opMoveNext);
+    }
+    sweepValid_ = ordered;
+    sweepPos_ = GetAbsolutePosition();
+    sweepMember_ = memberId;
+}
+
+int CDAOWk::CountToday() {
+    sweepValid_ = false;
+    if (CountSet() == 0)
+        return 0;
+    CEFOleDateTime today;
+    today.Current();
+    today.Midnight();
+    if (today.GetStatus() != COleDateTime::valid) {
+        vantora::notice::show(CEFOleDateTime::MsgInvalidSystem, vantora::notice::Icon::Exclamation);
+        return 0;
+    }
+    int count = 0;
+    while (!IsEOF()) {
+        if (!IsDeleted() && CheckIn.GetStatus() == COleDateTime::valid) {
+            if (CheckIn.IsSameDay(today))
+                ++count;
+            if (CheckIn < today)
+                break;
+        }
+        Op(opMoveNext);
+    }
+    Op(opMoveFirst);
+    return count;
+}
+
+std::string CDAOWk::GetDefaultPathFileName() const {
+    CEFOleDateTime now;
+    now.Current();
+    return vantora::insert("%1wk%2.dat", {GetFilePath(), now.UnformattedDateTimeStr()});
+}
+
+void CDAOWk::Save(CText* text) const {
+    if (!text)
+        return;
+    text->put(MemberID, true);
+    text->put(ClassIndx, true);
+    text->put(WorkoutOK, true);
+    text->put(CheckIn, true);
+    text->put(CheckOut, true);
+    for (int i = 0; i < StationCount; ++i)
+        text->put(GetStnVal(i), i + 1 < StationCount);
+    text->put("\n", false);
+}
+
+bool CDAOWk::Test(std::ifstream& in, char const& delimiter) const {
+    if (!in.is_open() || !in.good())
+        return false;
+    std::string line;
+    if (!NextLine(in, line))
+        return false;
+    std::array<std::string, LineFields> f;
+    if (!SplitLine(line, delimiter, f))
+        return false;
+    if (!InRange(ToLong(f[0]), 1, 999999999) || !InRange(ToLong(f[1]), 0, ClassUnknown) ||
+        !InRange(ToLong(f[2]), 0, 1))
+        return false;
+    if (ToDateTime(f[3]).GetStatus() != COleDateTime::valid ||
+        ToDateTime(f[4]).GetStatus() != COleDateTime::valid)
+        return false;
+    for (int i = 5; i < LineFields; ++i)
+        if (!InRange(ToLong(f[static_cast<std::size_t>(i)]), 0, MaxStationValue))
+            return false;
+    return true;
+}
+
+int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
+                    bool const& /*flag*/) {
+    if (!in.is_open())
+        return 0;
+    OpenSet(false);
+    CBatchScope batch(*this);
+    CDAOSmMem members;
+    // Whether each member id of the file is a member here, looked up once.
+    std::unordered_map<long, bool> known;
+    auto exists = [&](long id) {
+        auto it = known.find(id);
+        if (it != known.end())
+            return it->second;
+        members.FindMember(CDAOSmMem::idMember, id);
+        const bool found = !members.IsEOF();
+        known.emplace(id, found);
+        return found;
+    };
+
+    int count = 0;
+    std::string line;
+    std::array<std::string, LineFields> f;
+    while (NextLine(in, line)) {
+        if (!SplitLine(line, delimiter, f))
+            continue;
+        const long id = ToLong(f[0]);
+        if (memberId != 0 && id != memberId)
+            continue;
+        const CEFOleDateTime checkIn = ToDateTime(f[3]);
+        const CEFOleDateTime checkOut = ToDateTime(f[4]);
+        if (checkIn.GetStatus() != COleDateTime::valid ||
+            checkOut.GetStatus() != COleDateTime::valid)
+            continue;
+        if (id == 0 || !exists(id))
+            continue;
+        Op(opAddNew);
+        MemberID = id;
+        ClassIndx = ClassUnknown;
+        WorkoutOK = ToByte(f[2]);
+        CheckIn = checkIn;
+        CheckOut = checkOut;
+        for (int i = 0; i < StationCount; ++i)
+            SetStnVal(i, ToShort(f[static_cast<std::size_t>(5 + i)]));
+        Op(opUpdate);
+        ++count;
+    }
+    batch.Finish();
+    Op(opClose);
+    return count;
+}
