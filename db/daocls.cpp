@@ -1,0 +1,279 @@
+#include "daocls.h"
+
+#include "util/text.h"
+
+#include <array>
+
+namespace {
+
+std::string textOf(char const* p) {
+    return p ? std::string(p) : std::string();
+}
+
+// Consumes a line end ("\n" or "\r\n") when it is next; true if it was.
+bool takeLineEnd(std::istream& in) {
+    if (in.peek() == '\r')
+        in.get();
+    if (in.peek() == '\n') {
+        in.get();
+        return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void CDAOCls::DoFieldExchange(CDAOFieldExchange& fx) {
+    fx.Long("[MemberID]", MemberID);
+    fx.Byte("[ClassIndx]", ClassIndx);
+    fx.Text("[Category]", Category);
+    fx.Text("[Course]", Course);
+    fx.Text("[Section]", Section);
+    fx.Byte("[GradeStatus]", GradeStatus);
+    fx.Short("[OrientationBonus]", OrientationBonus);
+    fx.Short("[ReEvaluationBonus]", ReEvaluationBonus);
+    fx.Short("[OtherBonus]", OtherBonus);
+    CDAOEFSet::DoFieldExchange(fx);
+}
+
+int CDAOCls::FindClasses(long const& memberId) {
+    if (memberId != 0) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0";
+        m_strSort = "ClassIndx";
+    } else {
+        m_strFilter.clear();
+        m_strSort = "MemberID";
+    }
+    return OpenSet(true);
+}
+
+int CDAOCls::FindClasses(long const& memberId, unsigned char const& classIndx) {
+    lParam0 = memberId;
+    byteParam0 = classIndx;
+    m_strFilter = "MemberID = lParam0 AND ClassIndx = byteParam0";
+    m_strSort = "ClassIndx";
+    return OpenSet(true);
+}
+
+int CDAOCls::FindClasses(long const& memberId, char const* category, char const* course,
+                         char const* section) {
+    strParam0 = textOf(category);
+    strParam1 = textOf(course);
+    strParam2 = textOf(section);
+    lParam0 = memberId;
+    m_strFilter.clear();
+    if (memberId != 0) {
+        m_strFilter = "MemberID = lParam0";
+        m_strSort = "ClassIndx";
+    } else {
+        // All members' classes, grouped by their texts.
+        m_strSort = "Category, Course, Section";
+    }
+    if (!strParam0.empty()) {
+        if (!m_strFilter.empty())
+            m_strFilter += " AND ";
+        m_strFilter += "Category = strParam0";
+        if (!strParam1.empty())
+            m_strFilter += " AND Course = strParam1";
+        if (!strParam2.empty())
+            m_strFilter += " AND Section = strParam2";
+    }
+    return OpenSet(true);
+}
+
+bool CDAOCls::IsClassRecord(char const* category, char const* course, char const* section) {
+    const std::string cat = textOf(category), cour = textOf(course), sec = textOf(section);
+    if (cat.empty())
+        return false;
+    Op(opMoveFirst);
+    while (!IsEOF()) {
+        if (!IsDeleted() && Category == cat && Course == cour && Section == sec)
+            return true;
+        Op(opMoveNext);
+    }
+    return false;
+}
+
+bool CDAOCls::IsClassRecord(unsigned char const& classIndx) {
+    Op(opMoveFirst);
+    while (!IsEOF()) {
+        if (!IsDeleted() && ClassIndx == classIndx)
+            return true;
+        Op(opMoveNext);
+    }
+    return false;
+}
+
+bool CDAOCls::IsMemberRecord(long const& memberId) {
+    Op(opMoveFirst);
+    while (!IsEOF()) {
+        if (!IsDeleted() && MemberID == memberId)
+            return true;
+        Op(opMoveNext);
+    }
+    return false;
+}
+
+int CDAOCls::CountMatching(char const* category, char const* course, char const* section,
+                           int parts) {
+    const std::string cat = textOf(category), cour = textOf(course), sec = textOf(section);
+    if (cat.empty())
+        return 0;
+    int n = 0;
+    Op(opMoveFirst);
+    while (!IsEOF()) {
+        if (!IsDeleted() && Category == cat && (parts < 2 || Course == cour) &&
+            (parts < 3 || Section == sec))
+            ++n;
+        Op(opMoveNext);
+    }
+    return n;
+}
+
+int CDAOCls::CountClass(char const* category) {
+    return CountMatching(category, "", "", 1);
+}
+
+int CDAOCls::CountClass(char const* category, char const* course) {
+    return CountMatching(category, course, "", 2);
+}
+
+int CDAOCls::CountClass(char const* category, char const* course, char const* section) {
+    return CountMatching(category, course, section, 3);
+}
+
+int CDAOCls::BuildClassString(std::string& out) const {
+    out.clear();
+    if (!Category.empty())
+        out += Category + ' ';
+    if (!Course.empty())
+        out += Course + ' ';
+    out += Section;
+    return out.empty() ? 0 : 1;
+}
+
+int CDAOCls::GetClassIndexString(unsigned char const& classIndx, std::string& out) {
+    if (classIndx == UnknownClass)
+        out = "- Unknown -";
+    else if (classIndx == AllClasses)
+        out = "- All Classes -";
+    else
+        out.clear();
+    return out.empty() ? 0 : 1;
+}
+
+unsigned char CDAOCls::GenerateIndex(long const& memberId, unsigned char const& wanted) const {
+    // One query for the member's classes instead of one per candidate slot.
+    CDAOCls set;
+    std::array<bool, 256> used{};
+    if (set.FindClasses(memberId) > 0) {
+        while (!set.IsEOF()) {
+            if (!set.IsDeleted())
+                used[set.ClassIndx] = true;
+            set.Op(opMoveNext);
+        }
+    }
+    set.Op(opClose);
+    if (!used[wanted])
+        return wanted;
+    for (unsigned k = 0; k < UnknownClass; ++k) {
+        if (k != wanted && !used[k])
+            return static_cast<unsigned char>(k);
+    }
+    return UnknownClass;
+}
+
+std::string CDAOCls::ExportText(std::string const& text, char delimiter) {
+    std::string out = text;
+    for (char& c : out) {
+        if (c == delimiter || c == '\n' || c == '\r')
+            c = ' ';
+    }
+    return out;
+}
+
+std::string CDAOCls::CutText(std::string text, std::size_t limit) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // Count lead bytes only; continuation bytes belong to the character before.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+            if (chars == limit) {
+                text.resize(i);
+                break;
+            }
+            ++chars;
+        }
+    }
+    return text;
+}
+
+void CDAOCls::Save(CText* text) const {
+    if (!text)
+        return;
+    const char d = text->GetDelimiter();
+    text->put(ClassIndx, true);
+    text->put(ExportText(Category, d).c_str(), true);
+    text->put(ExportText(Course, d).c_str(), true);
+    text->put(ExportText(Section, d).c_str(), true);
+    text->put(GradeStatus, true);
+    text->put(OrientationBonus, true);
+    text->put(ReEvaluationBonus, true);
+    text->put(OtherBonus, false);
+}
+
+int CDAOCls::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
+                     bool const& keepExisting) {
+    if (!in.is_open())
+        return 0;
+    return RestoreFields(in, delimiter, memberId, keepExisting);
+}
+
+int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
+                           bool const& keepExisting) {
+    // Generous read limit: longer texts are cut to the column below, and the
+    // rest of an over-long field is skipped so the next field stays in step.
+    constexpr std::size_t ReadLimit = 4096;
+    int stored = 0;
+    while (in.good() && in.peek() != std::char_traits<char>::eof()) {
+        if (takeLineEnd(in))
+            break;
+        const unsigned char fileIndx = ToByte(ReadField(in, delimiter, ReadLimit));
+        const std::string cat = CutText(ReadField(in, delimiter, ReadLimit), CategoryLimit);
+        const std::string cour = CutText(ReadField(in, delimiter, ReadLimit), CourseLimit);
+        const std::string sec = CutText(ReadField(in, delimiter, ReadLimit), SectionLimit);
+        std::array<std::string, 4> rest;
+        for (auto& f : rest)
+            f = ReadField(in, delimiter, ReadLimit);
+        // A class needs its category; a record without one is damaged and
+        // would otherwise match (and overwrite) any class of the member.
+        if (cat.empty())
+            continue;
+
+        const unsigned char indx = GenerateIndex(memberId, fileIndx);
+        FindClasses(memberId, cat.c_str(), cour.c_str(), sec.c_str());
+        // The query leaves out empty course and section texts, so look for
+        // the class with exactly these three texts.
+        if (IsClassRecord(cat.c_str(), cour.c_str(), sec.c_str())) {
+            if (keepExisting)
+                continue;
+            Op(opEdit);
+            ClassIndx = fileIndx;
+        } else {
+            Op(opAddNew);
+            ClassIndx = indx;
+        }
+        MemberID = memberId;
+        Category = cat;
+        Course = cour;
+        Section = sec;
+        GradeStatus = ToByte(rest[0]);
+        OrientationBonus = ToShort(rest[1]);
+        ReEvaluationBonus = ToShort(rest[2]);
+        OtherBonus = ToShort(rest[3]);
+        Op(opUpdate);
+        ++stored;
+    }
+    Op(opClose);
+    return stored;
+}

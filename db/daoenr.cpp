@@ -1,0 +1,39 @@
+#include "daoenr.h"
+
+void CDAOEnr::DoFieldExchange(CDAOFieldExchange& fx) {
+    fx.Long("[MemberID]", MemberID);
+    fx.DateTime("[EnrollmentDate]", EnrollmentDate);
+    fx.DateTime("[ExpirationDate]", ExpirationDate);
+    fx.Byte("[EnrollmentPeriod]", EnrollmentPeriod);
+    fx.Byte("[IncentiveClub]", IncentiveClub);
+    CDAOEFSet::DoFieldExchange(fx);
+}
+
+int CDAOEnr::FindEnrollment(long const& memberId) {
+    lParam0 = memberId;
+    m_strFilter = "MemberID = lParam0";
+    return OpenSet(true);
+}
+
+int CDAOEnr::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
+                     bool const& replace) {
+    if (!in.is_open())
+        return 0;
+    return RestoreFields(in, delimiter, memberId, replace);
+}
+
+int CDAOEnr::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
+                           bool const& replace) {
+    constexpr std::size_t ReadLimit = 4096;
+    const int found = FindEnrollment(memberId);
+    Op(replace && found > 0 ? opEdit : opAddNew);
+    MemberID = memberId;
+    EnrollmentDate = ToDateTime(ReadField(in, delimiter, ReadLimit));
+    ExpirationDate = ToDateTime(ReadField(in, delimiter, ReadLimit));
+    EnrollmentPeriod = ToByte(ReadField(in, delimiter, ReadLimit));
+    IncentiveClub = ToByte(ReadField(in, delimiter, ReadLimit));
+    Op(opUpdate);
+    const bool stored = !IsEditing();
+    Op(opClose);
+    return stored ? 1 : 0;
+}
