@@ -1,5 +1,6 @@
 #include "util/stateabbrev.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -18,4 +19,9 @@ std::string CStateAbbrev::GetStAbbrev(int const& i) const {
     if (i < 0 || i >= numAbbrev_)
         return {};
     return kAbbrev[static_cast<std::size_t>(i)];
+}
+
+int CStateAbbrev::FindStAbbrev(std::string const& abbrev) const {
+    auto const it = std::find(kAbbrev.begin(), kAbbrev.end(), abbrev);
+    return it == kAbbrev.end() ? -1 : static_cast<int>(it - kAbbrev.begin());
 }
