@@ -1,0 +1,268 @@
+#include "connection.h"
+
+#include "util/format.h"
+#include "util/notice.h"
+
+#include <QSqlQuery>
+#include <QUrl>
+#include <QVariant>
+
+#include <atomic>
+#include <filesystem>
+#include <system_error>
+
+namespace vantora::db {
+
+namespace {
+
+std::atomic<int> g_busyTimeout{5000};
+std::atomic<int> g_batchInterval{200};
+std::atomic<unsigned long long> g_connectionSerial{0};
+
+// The stores this thread has opened. Destroyed at thread exit, which closes
+// and unregisters their connections.
+struct Registry {
+    std::map<std::string, std::shared_ptr<Store>> stores;
+};
+
+Registry& registry() {
+    thread_local Registry r;
+    return r;
+}
+
+bool runPragma(QSqlDatabase& db, const QString& pragma, QSqlError& error) {
+    QSqlQuery q(db);
+    if (!q.exec(pragma)) {
+        error = q.lastError();
+        return false;
+    }
+    while (q.next()) {
+    }
+    q.finish();
+    return true;
+}
+
+} // namespace
+
+std::string errorText(const QSqlError& error) {
+    QString text = error.databaseText();
+    if (text.isEmpty())
+        text = error.driverText();
+    if (text.isEmpty())
+        text = error.text();
+    return text.trimmed().toStdString();
+}
+
+void reportError(const std::string& text) {
+    const std::string shown = text.rfind("Error: ", 0) == 0 ? text : "Error: " + text;
+    notice::show(shown, notice::Icon::Exclamation);
+}
+
+void setBusyTimeout(int milliseconds) {
+    g_busyTimeout = milliseconds < 0 ? 0 : milliseconds;
+    for (auto& [path, store] : registry().stores) {
+        QSqlDatabase db = store->database();
+        QSqlError ignored;
+        runPragma(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(g_busyTimeout.load()),
+                  ignored);
+    }
+}
+
+int busyTimeout() {
+    return g_busyTimeout;
+}
+
+void setBatchInterval(int milliseconds) {
+    g_batchInterval = milliseconds < 1 ? 1 : milliseconds;
+}
+
+int batchInterval() {
+    return g_batchInterval;
+}
+
+Store::Store(std::string path, QString connectionName)
+    : path_(std::move(path)), name_(std::move(connectionName)) {}
+
+Store::~Store() {
+    {
+        QSqlDatabase db = database();
+        if (db.isOpen()) {
+            if (inTransaction_) {
+                QSqlQuery q(db);
+                q.exec(QStringLiteral("COMMIT"));
+            }
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name_);
+}
+
+bool Store::begin() {
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        reportError(errorText(q.lastError()));
+        return false;
+    }
+    inTransaction_ = true;
+    held_.start();
+    return true;
+}
+
+bool Store::commit() {
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    if (q.exec(QStringLiteral("COMMIT"))) {
+        inTransaction_ = false;
+        return true;
+    }
+    const std::string text = errorText(q.lastError());
+    QSqlQuery rollback(db);
+    rollback.exec(QStringLiteral("ROLLBACK"));
+    inTransaction_ = false;
+    reportError(text);
+    return false;
+}
+
+bool Store::lock() {
+    if (!inTransaction_ && !begin())
+        return false;
+    ++holds_;
+    return true;
+}
+
+bool Store::unlock() {
+    if (holds_ == 0)
+        return true;
+    --holds_;
+    if (holds_ > batches_)
+        return true;
+    if (batches_ == 0)
+        return inTransaction_ ? commit() : true;
+    commitIfDue();
+    return true;
+}
+
+// Inside a batch, commits when the lock has been held long enough and only
+// the batch holds it; the next write takes the lock again, so another
+// program waiting for it gets its turn in between.
+void Store::commitIfDue() {
+    if (!inTransaction_ || holds_ != batches_ || held_.elapsed() < g_batchInterval)
+        return;
+    commit();
+}
+
+bool Store::beginBatch() {
+    ++batches_;
+    ++holds_;
+    if (!inTransaction_ && !begin()) {
+        // Carry on without the batch's own transaction: each write then
+        // takes the lock for itself.
+        return false;
+    }
+    return true;
+}
+
+bool Store::endBatch() {
+    if (batches_ == 0)
+        return true;
+    --batches_;
+    --holds_;
+    if (holds_ == 0 && inTransaction_)
+        return commit();
+    return true;
+}
+
+bool Store::exec(const QString& statement) {
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    if (!q.exec(statement)) {
+        reportError(errorText(q.lastError()));
+        return false;
+    }
+    return true;
+}
+
+QStringList Store::columns(const QString& table) {
+    auto it = columns_.find(table);
+    if (it != columns_.end())
+        return it->second;
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    QStringList names;
+    if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")")
+                    .arg(QString(table).replace(QLatin1Char('"'), QStringLiteral("\"\""))))) {
+        reportError(errorText(q.lastError()));
+        return names;
+    }
+    while (q.next())
+        names << q.value(1).toString();
+    q.finish();
+    if (names.isEmpty()) {
+        reportError(insert("Error: the table \"%1\" does not exist in \"%2\"",
+                           {table.toStdString(), path_}));
+        return names;
+    }
+    columns_[table] = names;
+    return names;
+}
+
+std::shared_ptr<Store> openStore(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path file = fs::absolute(fs::path(path), ec);
+    if (ec)
+        file = fs::path(path);
+    file = file.lexically_normal();
+    const std::string key = file.string();
+
+    auto& stores = registry().stores;
+    if (auto it = stores.find(key); it != stores.end())
+        return it->second;
+
+    if (!fs::exists(file, ec) || ec) {
+        reportError(insert("Error: the database file \"%1\" does not exist", {key}));
+        return nullptr;
+    }
+    if (!fs::is_regular_file(file, ec) || ec) {
+        reportError(insert("Error: \"%1\" is not a database file", {key}));
+        return nullptr;
+    }
+
+    const QString name =
+        QStringLiteral("vantora-store-%1").arg(++g_connectionSerial); // unique per thread and file
+    auto store = std::make_shared<Store>(key, name);
+    QString failure;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        if (!db.isValid()) {
+            failure = QStringLiteral("the SQLite driver of Qt Sql is not available");
+        } else {
+            // mode=rw: SQLite must open an existing file and never create one.
+            QUrl url = QUrl::fromLocalFile(QString::fromStdString(key));
+            url.setQuery(QStringLiteral("mode=rw"));
+            db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+            db.setConnectOptions(
+                QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout()));
+            QSqlError error;
+            if (!db.open()) {
+                failure = QString::fromStdString(errorText(db.lastError()));
+            } else if (!runPragma(db, QStringLiteral("SELECT count(*) FROM sqlite_master"),
+                                  error) ||
+                       !runPragma(db, QStringLiteral("PRAGMA journal_mode = WAL"), error) ||
+                       !runPragma(db, QStringLiteral("PRAGMA synchronous = NORMAL"), error)) {
+                failure = QString::fromStdString(errorText(error));
+            }
+        }
+    }
+    if (!failure.isEmpty()) {
+        store.reset(); // closes and unregisters the connection
+        reportError(insert("Error: cannot open the database file \"%1\": %2",
+                           {key, failure.toStdString()}));
+        return nullptr;
+    }
+    stores.emplace(key, store);
+    return store;
+}
+
+} // namespace vantora::db

@@ -1,0 +1,93 @@
+#pragma once
+// One named Qt Sql connection per thread and store file, with the store's
+// write lock. Every set of a thread that works on the same file shares the
+// connection, and so its transaction: the write lock is taken with
+// BEGIN IMMEDIATE when the first set starts an add, edit or delete, and
+// committed when the last one finishes.
+//
+// The store files are never created here: a missing, unreadable or
+// non-SQLite file is reported with a clear "Error: ..." notice.
+
+#include <QElapsedTimer>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace vantora::db {
+
+class Store {
+public:
+    Store(std::string path, QString connectionName);
+    ~Store();
+    Store(const Store&) = delete;
+    Store& operator=(const Store&) = delete;
+
+    QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
+    const std::string& path() const { return path_; }
+
+    // Takes the write lock, or joins the one this thread already holds on
+    // the store. False, after a notice, when the engine refuses (another
+    // program kept the store locked for longer than the busy timeout).
+    bool lock();
+    // Gives back one hold on the write lock; the last hold commits. False,
+    // after a notice, when the commit failed (the work was rolled back).
+    bool unlock();
+    // Holds taken through lock() and not yet given back.
+    int holds() const { return holds_; }
+
+    // Bulk work: while a batch is open, writes share one transaction that
+    // is committed whenever it has been held for the batch interval and no
+    // set is in the middle of an add or edit.
+    bool beginBatch();
+    bool endBatch();
+    bool inBatch() const { return batches_ > 0; }
+
+    // Runs one statement of transaction control ("SAVEPOINT x" ...); false
+    // after a notice.
+    bool exec(const QString& statement);
+
+    // Column names of a table in their order, read once per connection;
+    // empty (after a notice) when the table does not exist.
+    QStringList columns(const QString& table);
+
+private:
+    bool begin();
+    bool commit();
+    void commitIfDue();
+
+    std::string path_;
+    QString name_;
+    int holds_ = 0;
+    int batches_ = 0;
+    bool inTransaction_ = false;
+    QElapsedTimer held_;
+    std::map<QString, QStringList> columns_;
+};
+
+// This thread's connection to the store file at path, opened on first use.
+// Null, after a notice, when the file is missing, unreadable or not an
+// SQLite database.
+std::shared_ptr<Store> openStore(const std::string& path);
+
+// How long a write waits for another program's lock before giving up, in
+// milliseconds; applies to connections opened afterwards and to the open
+// ones of the calling thread.
+void setBusyTimeout(int milliseconds);
+int busyTimeout();
+
+// Longest time a batch holds the write lock before committing, in ms.
+void setBatchInterval(int milliseconds);
+int batchInterval();
+
+// The engine's own text of an error, without Qt's additions.
+std::string errorText(const QSqlError& error);
+// Shows a database error through the notice facade (exclamation icon),
+// prefixed with "Error: " unless the text carries it already.
+void reportError(const std::string& text);
+
+} // namespace vantora::db

@@ -1,0 +1,1007 @@
+#include "daoefset.h"
+
+#include "batchscope.h"
+#include "connection.h"
+#include "sqldialect.h"
+
+#include "util/format.h"
+#include "util/notice.h"
+#include "util/text.h"
+
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <chrono>
+#include <climits>
+#include <cstdlib>
+#include <exception>
+#include <limits>
+#include <map>
+#include <optional>
+#include <set>
+
+namespace dialect = vantora::db::dialect;
+using vantora::db::Store;
+using Type = CDAOFieldExchange::Type;
+
+int CDAOFieldExchange::ColumnCount() const {
+    int n = 0;
+    for (const auto& b : bindings_)
+        n += b.param ? 0 : 1;
+    return n;
+}
+
+int CDAOFieldExchange::ParamCount() const {
+    return static_cast<int>(bindings_.size()) - ColumnCount();
+}
+
+namespace {
+
+constexpr const char* MsgNoCurrent = "Error: no current record";
+constexpr const char* MsgRowDeleted = "Error: the record has been deleted by another user";
+constexpr const char* MsgJoinedDelete =
+    "Error: a record of a joined view cannot be deleted through the view";
+
+// Marks a row of the key list deleted through this set.
+constexpr qint64 Tombstone = std::numeric_limits<qint64>::min();
+
+struct Column {
+    Type type;
+    void* value;
+    std::size_t table;     // index into the set's tables
+    std::string name;      // column name in its table
+    std::string reference; // quoted "Table"."Column"
+};
+
+struct Param {
+    std::string name;
+    Type type;
+    void* value;
+};
+
+QVariant toVariant(Type type, const void* value) {
+    switch (type) {
+    case Type::Long:
+        return QVariant(static_cast<qlonglong>(*static_cast<const long*>(value)));
+    case Type::Short:
+        return QVariant(static_cast<int>(*static_cast<const short*>(value)));
+    case Type::Byte:
+        return QVariant(static_cast<int>(*static_cast<const unsigned char*>(value)));
+    case Type::Text:
+        return QVariant(QString::fromStdString(*static_cast<const std::string*>(value)));
+    case Type::Double:
+        return QVariant(*static_cast<const double*>(value));
+    case Type::DateTime: {
+        const auto& dt = *static_cast<const CEFOleDateTime*>(value);
+        if (dt.GetStatus() == COleDateTime::null)
+            return QVariant(QMetaType::fromType<double>());
+        return QVariant(dt.m_dt);
+    }
+    }
+    return {};
+}
+
+// Long columns hold 32-bit values; a wider stored number is cut to range.
+long clampLong(qlonglong v) {
+    if (v > INT32_MAX)
+        return INT32_MAX;
+    if (v < INT32_MIN)
+        return INT32_MIN;
+    return static_cast<long>(v);
+}
+
+void fromVariant(Type type, void* value, const QVariant& v) {
+    switch (type) {
+    case Type::Long:
+        *static_cast<long*>(value) = v.isNull() ? 0 : clampLong(v.toLongLong());
+        break;
+    case Type::Short:
+        *static_cast<short*>(value) = static_cast<short>(v.isNull() ? 0 : v.toInt());
+        break;
+    case Type::Byte:
+        *static_cast<unsigned char*>(value) =
+            static_cast<unsigned char>(v.isNull() ? 0 : v.toInt());
+        break;
+    case Type::Text:
+        *static_cast<std::string*>(value) = v.isNull() ? std::string() : v.toString().toStdString();
+        break;
+    case Type::Double:
+        *static_cast<double*>(value) = v.isNull() ? 0.0 : v.toDouble();
+        break;
+    case Type::DateTime: {
+        auto& dt = *static_cast<CEFOleDateTime*>(value);
+        dt.m_dt = v.isNull() ? 0.0 : v.toDouble();
+        dt.m_status = v.isNull() ? COleDateTime::null : COleDateTime::valid;
+        break;
+    }
+    }
+}
+
+// New records start with numbers 0, texts empty and date-times 0.0.
+void resetValue(Type type, void* value) {
+    switch (type) {
+    case Type::Long:
+        *static_cast<long*>(value) = 0;
+        break;
+    case Type::Short:
+        *static_cast<short*>(value) = 0;
+        break;
+    case Type::Byte:
+        *static_cast<unsigned char*>(value) = 0;
+        break;
+    case Type::Text:
+        static_cast<std::string*>(value)->clear();
+        break;
+    case Type::Double:
+        *static_cast<double*>(value) = 0.0;
+        break;
+    case Type::DateTime: {
+        auto& dt = *static_cast<CEFOleDateTime*>(value);
+        dt.m_dt = 0.0;
+        dt.m_status = COleDateTime::valid;
+        break;
+    }
+    }
+}
+
+bool sameName(const std::string& a, const QString& b) {
+    return QString::fromStdString(a).compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+// ---- the set's state ---------------------------------------------------------
+
+class CDAOEFSet::Impl {
+public:
+    explicit Impl(CDAOEFSet& owner) : owner_(owner) {}
+    ~Impl() { close(); }
+
+    bool isOpen() const { return open_; }
+    std::size_t total() const { return stride_ ? keys_.size() / stride_ : 0; }
+    long live() const { return live_; }
+    bool gone(std::size_t row) const { return keys_[row * stride_] == Tombstone; }
+    bool atEnd() const { return !onDeleted_ && cur_ >= total(); }
+    bool isBOF() const { return live_ == 0; }
+    bool isDeleted() const { return onDeleted_ || missing_; }
+    bool editing() const { return edit_ != Edit::None; }
+
+    long position() const {
+        if (!open_ || atEnd() || onDeleted_)
+            return -1;
+        if (tombstones_ == 0)
+            return static_cast<long>(cur_);
+        long p = 0;
+        for (std::size_t r = 0; r < cur_; ++r)
+            p += gone(r) ? 0 : 1;
+        return p;
+    }
+
+    // Opens the set, or requeries it when open; false after a notice, with
+    // the set closed.
+    bool open() {
+        dropPending();
+        if (!bind() || !runKeyQuery()) {
+            close();
+            return false;
+        }
+        open_ = true;
+        return moveTo(firstLive());
+    }
+
+    void close() {
+        dropPending();
+        open_ = false;
+        keys_.clear();
+        live_ = 0;
+        tombstones_ = 0;
+        cur_ = 0;
+        onDeleted_ = false;
+        missing_ = false;
+    }
+
+    // Drops an add or edit that was not stored and gives back its lock.
+    void dropPending() {
+        if (edit_ == Edit::None)
+            return;
+        edit_ = Edit::None;
+        if (store_)
+            store_->unlock();
+    }
+
+    std::size_t firstLive() const { return nextLive(0); }
+    std::size_t nextLive(std::size_t from) const {
+        std::size_t n = total();
+        while (from < n && gone(from))
+            ++from;
+        return from;
+    }
+    std::size_t lastLive() const {
+        std::size_t r = total();
+        while (r > 0) {
+            --r;
+            if (!gone(r))
+                return r;
+        }
+        return total();
+    }
+    // Index of the live row at a 0-based position, or total() for none.
+    std::size_t liveAt(long position) const {
+        if (position < 0 || position >= live_)
+            return total();
+        if (tombstones_ == 0)
+            return static_cast<std::size_t>(position);
+        long seen = 0;
+        for (std::size_t r = 0; r < total(); ++r) {
+            if (gone(r))
+                continue;
+            if (seen++ == position)
+                return r;
+        }
+        return total();
+    }
+
+    // Puts the cursor on a row index (total() is the end) and reads the row.
+    bool moveTo(std::size_t row) {
+        dropPending();
+        cur_ = row;
+        onDeleted_ = false;
+        missing_ = false;
+        if (row >= total())
+            return true;
+        return fetch();
+    }
+
+    bool moveFirst() { return isBOF() ? true : moveTo(firstLive()); }
+    bool moveNext() {
+        if (atEnd())
+            return true;
+        return moveTo(nextLive(onDeleted_ ? cur_ : cur_ + 1));
+    }
+    bool moveLast() { return atEnd() ? true : moveTo(lastLive()); }
+
+    bool addNew();
+    bool startEdit();
+    bool update();
+    bool deleteCurrent();
+
+    long maxRecords = 0;
+
+private:
+    enum class Edit { None, Adding, Editing };
+
+    bool bind();
+    bool runKeyQuery();
+    bool fetch();
+    bool insertRow();
+    bool updateRow();
+    std::optional<QSqlQuery>& insertQuery(std::size_t table);
+
+    CDAOEFSet& owner_;
+    std::shared_ptr<Store> store_;
+    bool bound_ = false;
+    std::vector<std::string> tables_;
+    std::vector<Column> columns_;
+    std::vector<Param> params_;
+    std::set<std::string> paramNames_;
+    std::map<std::string, const Param*> paramByName_;
+    // Per table, the columns written when a row is added; for a joined view
+    // a column also fills the same-named columns of the other tables that
+    // bind none of their own (the join columns).
+    std::vector<std::vector<std::size_t>> insertColumns_;
+
+    bool open_ = false;
+    std::vector<qint64> keys_; // stride_ keys per row, one per table
+    std::size_t stride_ = 1;
+    long live_ = 0;
+    long tombstones_ = 0;
+    std::size_t cur_ = 0;
+    bool onDeleted_ = false; // the current row was deleted through this set
+    bool missing_ = false;   // the current row was deleted by someone else
+
+    Edit edit_ = Edit::None;
+    std::vector<QVariant> snapshot_;
+
+    // Prepared statements, kept while their SQL text stays the same. They
+    // are declared after store_ so they go before its connection does.
+    QString keySql_;
+    std::optional<QSqlQuery> keyQuery_;
+    std::optional<QSqlQuery> rowQuery_;
+    std::vector<std::optional<QSqlQuery>> inserts_;
+    std::optional<QSqlQuery> deleteQuery_;
+};
+
+bool CDAOEFSet::Impl::bind() {
+    if (bound_)
+        return true;
+    if (!store_) {
+        store_ = vantora::db::openStore(owner_.GetDefaultDBName());
+        if (!store_)
+            return false;
+    }
+    const std::string from = owner_.GetDefaultSQL();
+    std::vector<std::string> tables = dialect::tables(from);
+    if (tables.empty()) {
+        vantora::db::reportError(
+            vantora::insert("Error: \"%1\" is not a table or a list of tables", {from}));
+        return false;
+    }
+    std::vector<QStringList> tableColumns;
+    for (const auto& t : tables) {
+        QStringList cols = store_->columns(QString::fromStdString(t));
+        if (cols.isEmpty())
+            return false;
+        tableColumns.push_back(cols);
+    }
+
+    CDAOFieldExchange fx;
+    owner_.DoFieldExchange(fx);
+    if ((owner_.m_nFields != 0 && fx.ColumnCount() != owner_.m_nFields) ||
+        fx.ParamCount() != owner_.m_nParams) {
+        vantora::db::reportError(vantora::insert(
+            "Error: the record set binds %1 columns and %2 parameters but declares %3 and %4",
+            {fx.ColumnCount(), fx.ParamCount(), owner_.m_nFields, owner_.m_nParams}));
+        return false;
+    }
+
+    std::vector<Column> columns;
+    std::vector<Param> params;
+    for (const auto& b : fx.Bindings()) {
+        if (b.param) {
+            params.push_back(Param{b.name, b.type, b.value});
+            continue;
+        }
+        const dialect::ColumnName name = dialect::splitColumn(b.name);
+        std::size_t table = tables.size();
+        QString actual;
+        for (std::size_t t = 0; t < tables.size() && table == tables.size(); ++t) {
+            if (!name.table.empty() && !sameName(name.table, QString::fromStdString(tables[t])))
+                continue;
+            for (const auto& c : tableColumns[t]) {
+                if (sameName(name.column, c)) {
+                    table = t;
+                    actual = c;
+                    break;
+                }
+            }
+        }
+        if (table == tables.size()) {
+            vantora::db::reportError(
+                vantora::insert("Error: the column \"%1\" is not in \"%2\"", {b.name, from}));
+            return false;
+        }
+        columns.push_back(Column{b.type, b.value, table, actual.toStdString(),
+                                 dialect::reference({tables[table], actual.toStdString()})});
+    }
+
+    insertColumns_.assign(tables.size(), {});
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        insertColumns_[columns[i].table].push_back(i);
+    if (tables.size() > 1) {
+        for (std::size_t t = 0; t < tables.size(); ++t) {
+            std::vector<std::size_t> shared;
+            for (std::size_t i = 0; i < columns.size(); ++i) {
+                if (columns[i].table == t)
+                    continue;
+                bool ownBinding = false;
+                for (std::size_t j : insertColumns_[t])
+                    ownBinding = ownBinding ||
+                                 sameName(columns[j].name, QString::fromStdString(columns[i].name));
+                bool exists = false;
+                for (const auto& c : tableColumns[t])
+                    exists = exists || sameName(columns[i].name, c);
+                bool taken = false;
+                for (std::size_t j : shared)
+                    taken =
+                        taken || sameName(columns[j].name, QString::fromStdString(columns[i].name));
+                if (exists && !ownBinding && !taken)
+                    shared.push_back(i);
+            }
+            insertColumns_[t].insert(insertColumns_[t].end(), shared.begin(), shared.end());
+        }
+    }
+
+    tables_ = std::move(tables);
+    columns_ = std::move(columns);
+    params_ = std::move(params);
+    paramNames_.clear();
+    paramByName_.clear();
+    for (const auto& p : params_) {
+        paramNames_.insert(p.name);
+        paramByName_.emplace(p.name, &p);
+    }
+    stride_ = tables_.size();
+    inserts_.clear();
+    inserts_.resize(tables_.size());
+    bound_ = true;
+    return true;
+}
+
+bool CDAOEFSet::Impl::runKeyQuery() {
+    const dialect::Expression filter = dialect::translate(owner_.m_strFilter, paramNames_);
+    if (!filter.error.empty()) {
+        vantora::db::reportError(filter.error);
+        return false;
+    }
+    const dialect::Expression sort = dialect::translate(owner_.m_strSort, paramNames_);
+    if (!sort.error.empty()) {
+        vantora::db::reportError(sort.error);
+        return false;
+    }
+    std::string keys, from;
+    for (const auto& t : tables_) {
+        keys += (keys.empty() ? "" : ", ") + dialect::quote(t) + "._key";
+        from += (from.empty() ? "" : ", ") + dialect::quote(t);
+    }
+    const std::string where = filter.sql.empty() ? std::string() : "(" + filter.sql + ")";
+    const QString sql =
+        QString::fromStdString(dialect::select(keys, from, where, sort.sql, maxRecords));
+
+    if (!keyQuery_ || sql != keySql_) {
+        keyQuery_.emplace(store_->database());
+        keyQuery_->setForwardOnly(true);
+        keySql_.clear();
+        if (!keyQuery_->prepare(sql)) {
+            vantora::db::reportError(vantora::db::errorText(keyQuery_->lastError()));
+            keyQuery_.reset();
+            return false;
+        }
+        keySql_ = sql;
+    }
+    std::vector<const Param*> bound;
+    for (const auto& p : filter.params)
+        bound.push_back(paramByName_.at(p));
+    for (const auto& p : sort.params)
+        bound.push_back(paramByName_.at(p));
+    for (std::size_t i = 0; i < bound.size(); ++i)
+        keyQuery_->bindValue(static_cast<int>(i), toVariant(bound[i]->type, bound[i]->value));
+
+    keys_.clear();
+    live_ = 0;
+    tombstones_ = 0;
+    if (!keyQuery_->exec()) {
+        vantora::db::reportError(vantora::db::errorText(keyQuery_->lastError()));
+        keyQuery_->finish();
+        return false;
+    }
+    const int stride = static_cast<int>(stride_);
+    while (keyQuery_->next()) {
+        for (int k = 0; k < stride; ++k)
+            keys_.push_back(keyQuery_->value(k).toLongLong());
+    }
+    const bool failed = keyQuery_->lastError().isValid();
+    const std::string error = failed ? vantora::db::errorText(keyQuery_->lastError()) : "";
+    keyQuery_->finish();
+    if (failed) {
+        keys_.clear();
+        vantora::db::reportError(error);
+        return false;
+    }
+    live_ = static_cast<long>(total());
+    cur_ = 0;
+    onDeleted_ = false;
+    missing_ = false;
+    return true;
+}
+
+bool CDAOEFSet::Impl::fetch() {
+    if (!rowQuery_) {
+        std::string cols, from, where;
+        for (const auto& c : columns_)
+            cols += (cols.empty() ? "" : ", ") + c.reference;
+        if (cols.empty())
+            cols = "1";
+        for (const auto& t : tables_) {
+            from += (from.empty() ? "" : ", ") + dialect::quote(t);
+            where += (where.empty() ? "" : " AND ") + dialect::quote(t) + "._key = ?";
+        }
+        rowQuery_.emplace(store_->database());
+        rowQuery_->setForwardOnly(true);
+        if (!rowQuery_->prepare(
+                QString::fromStdString(dialect::select(cols, from, where, "", 0)))) {
+            vantora::db::reportError(vantora::db::errorText(rowQuery_->lastError()));
+            rowQuery_.reset();
+            return false;
+        }
+    }
+    for (std::size_t k = 0; k < stride_; ++k)
+        rowQuery_->bindValue(static_cast<int>(k), QVariant(keys_[cur_ * stride_ + k]));
+    if (!rowQuery_->exec()) {
+        vantora::db::reportError(vantora::db::errorText(rowQuery_->lastError()));
+        rowQuery_->finish();
+        return false;
+    }
+    if (rowQuery_->next()) {
+        for (std::size_t i = 0; i < columns_.size(); ++i)
+            fromVariant(columns_[i].type, columns_[i].value, rowQuery_->value(static_cast<int>(i)));
+        missing_ = false;
+    } else {
+        // Deleted by another program since the set was opened: the row
+        // keeps its place until the next requery, with empty values.
+        for (const auto& c : columns_)
+            resetValue(c.type, c.value);
+        missing_ = true;
+    }
+    rowQuery_->finish();
+    return true;
+}
+
+bool CDAOEFSet::Impl::addNew() {
+    dropPending();
+    if (!store_->lock())
+        return false;
+    edit_ = Edit::Adding;
+    for (const auto& c : columns_)
+        resetValue(c.type, c.value);
+    return true;
+}
+
+bool CDAOEFSet::Impl::startEdit() {
+    dropPending();
+    if (atEnd() || isDeleted()) {
+        vantora::db::reportError(isDeleted() && !onDeleted_ ? MsgRowDeleted : MsgNoCurrent);
+        return false;
+    }
+    if (!store_->lock())
+        return false;
+    // Read the row again under the lock, so the edit starts from what is
+    // stored now and not from what another program has changed since.
+    if (!fetch() || missing_) {
+        store_->unlock();
+        if (missing_)
+            vantora::db::reportError(MsgRowDeleted);
+        return false;
+    }
+    snapshot_.clear();
+    for (const auto& c : columns_)
+        snapshot_.push_back(toVariant(c.type, c.value));
+    edit_ = Edit::Editing;
+    return true;
+}
+
+std::optional<QSqlQuery>& CDAOEFSet::Impl::insertQuery(std::size_t table) {
+    auto& q = inserts_[table];
+    if (q)
+        return q;
+    std::string names, marks;
+    for (std::size_t i : insertColumns_[table]) {
+        names += (names.empty() ? "" : ", ") + dialect::quote(columns_[i].name);
+        marks += marks.empty() ? "?" : ", ?";
+    }
+    std::string sql = "INSERT INTO " + dialect::quote(tables_[table]);
+    sql += names.empty() ? " DEFAULT VALUES" : " (" + names + ") VALUES (" + marks + ")";
+    q.emplace(store_->database());
+    if (!q->prepare(QString::fromStdString(sql))) {
+        vantora::db::reportError(vantora::db::errorText(q->lastError()));
+        q.reset();
+    }
+    return q;
+}
+
+bool CDAOEFSet::Impl::insertRow() {
+    std::vector<qint64> added(stride_);
+    for (std::size_t t = 0; t < tables_.size(); ++t) {
+        auto& q = insertQuery(t);
+        if (!q)
+            return false;
+        const auto& cols = insertColumns_[t];
+        for (std::size_t i = 0; i < cols.size(); ++i)
+            q->bindValue(static_cast<int>(i),
+                         toVariant(columns_[cols[i]].type, columns_[cols[i]].value));
+        if (!q->exec()) {
+            vantora::db::reportError(vantora::db::errorText(q->lastError()));
+            return false;
+        }
+        added[t] = q->lastInsertId().toLongLong();
+    }
+    keys_.insert(keys_.end(), added.begin(), added.end());
+    ++live_;
+    return true;
+}
+
+bool CDAOEFSet::Impl::updateRow() {
+    std::vector<std::vector<std::size_t>> changed(tables_.size());
+    bool any = false;
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (toVariant(columns_[i].type, columns_[i].value) != snapshot_[i]) {
+            changed[columns_[i].table].push_back(i);
+            any = true;
+        }
+    }
+    if (!any)
+        return true;
+    for (std::size_t t = 0; t < tables_.size(); ++t) {
+        if (changed[t].empty())
+            continue;
+        std::string sets;
+        for (std::size_t i : changed[t])
+            sets += (sets.empty() ? "" : ", ") + dialect::quote(columns_[i].name) + " = ?";
+        QSqlQuery q(store_->database());
+        if (!q.prepare(QString::fromStdString("UPDATE " + dialect::quote(tables_[t]) + " SET " +
+                                              sets + " WHERE _key = ?"))) {
+            vantora::db::reportError(vantora::db::errorText(q.lastError()));
+            return false;
+        }
+        int k = 0;
+        for (std::size_t i : changed[t])
+            q.bindValue(k++, toVariant(columns_[i].type, columns_[i].value));
+        q.bindValue(k, QVariant(keys_[cur_ * stride_ + t]));
+        if (!q.exec()) {
+            vantora::db::reportError(vantora::db::errorText(q.lastError()));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CDAOEFSet::Impl::update() {
+    if (edit_ == Edit::None) {
+        vantora::db::reportError(CDAOEFSet::MsgUpdateWithoutEdit);
+        return false;
+    }
+    const bool adding = edit_ == Edit::Adding;
+    const std::size_t keysBefore = keys_.size();
+    const long liveBefore = live_;
+    // One statement is atomic by itself; several (a joined view) are
+    // wrapped so that a failure leaves none of them behind.
+    const bool several = tables_.size() > 1;
+    bool ok = !several || store_->exec(QStringLiteral("SAVEPOINT vantora_row"));
+    if (ok)
+        ok = adding ? insertRow() : updateRow();
+    if (several) {
+        if (!ok)
+            store_->exec(QStringLiteral("ROLLBACK TO vantora_row"));
+        store_->exec(QStringLiteral("RELEASE vantora_row"));
+    }
+    edit_ = Edit::None;
+    if (!ok) {
+        keys_.resize(keysBefore);
+        live_ = liveBefore;
+        store_->unlock();
+        return false;
+    }
+    if (!store_->unlock()) {
+        // The commit failed and was rolled back: the added row is not there.
+        keys_.resize(keysBefore);
+        live_ = liveBefore;
+        return false;
+    }
+    return true;
+}
+
+bool CDAOEFSet::Impl::deleteCurrent() {
+    dropPending();
+    if (isDeleted())
+        return false;
+    if (atEnd()) {
+        vantora::db::reportError(MsgNoCurrent);
+        return false;
+    }
+    if (tables_.size() > 1) {
+        vantora::db::reportError(MsgJoinedDelete);
+        return false;
+    }
+    if (!deleteQuery_) {
+        deleteQuery_.emplace(store_->database());
+        if (!deleteQuery_->prepare(QString::fromStdString(
+                "DELETE FROM " + dialect::quote(tables_[0]) + " WHERE _key = ?"))) {
+            vantora::db::reportError(vantora::db::errorText(deleteQuery_->lastError()));
+            deleteQuery_.reset();
+            return false;
+        }
+    }
+    if (!store_->lock())
+        return false;
+    deleteQuery_->bindValue(0, QVariant(keys_[cur_ * stride_]));
+    if (!deleteQuery_->exec()) {
+        vantora::db::reportError(vantora::db::errorText(deleteQuery_->lastError()));
+        store_->unlock();
+        return false;
+    }
+    if (!store_->unlock())
+        return false;
+    keys_[cur_ * stride_] = Tombstone;
+    --live_;
+    ++tombstones_;
+    onDeleted_ = true;
+    return true;
+}
+
+// ---- CDAOEFSet -----------------------------------------------------------------
+
+namespace {
+
+// Runs one operation of the set; an exception (out of memory) is reported
+// like a database error and the fallback is returned.
+template <typename F, typename R> R guarded(F&& f, R fallback) {
+    try {
+        return f();
+    } catch (const std::exception& e) {
+        vantora::db::reportError(e.what());
+    } catch (...) {
+        vantora::db::reportError("unexpected failure");
+    }
+    return fallback;
+}
+
+std::string folderFromEnv(const char* name, const char* message) {
+    const char* value = std::getenv(name);
+    if (value == nullptr || *value == '\0') {
+        vantora::notice::show(message, vantora::notice::Icon::Exclamation);
+        return std::string();
+    }
+    std::string path = value;
+    CEFFile::ParsePath(path);
+    return path;
+}
+
+} // namespace
+
+CDAOEFSet::CDAOEFSet() : d_(std::make_unique<Impl>(*this)) {
+    datetimeParam0 = 0.0;
+    datetimeParam1 = 0.0;
+    datetimeParam2 = 0.0;
+    m_strDBPath = folderFromEnv("VANTO_DB", MsgNoDB);
+    m_strFilePath = folderFromEnv("VANTO_BACK", MsgNoBack);
+}
+
+CDAOEFSet::~CDAOEFSet() = default;
+
+void CDAOEFSet::DoFieldExchange(CDAOFieldExchange& fx) {
+    fx.Param("lParam0", lParam0);
+    fx.Param("lParam1", lParam1);
+    fx.Param("lParam2", lParam2);
+    fx.Param("sParam0", sParam0);
+    fx.Param("sParam1", sParam1);
+    fx.Param("sParam2", sParam2);
+    fx.Param("byteParam0", byteParam0);
+    fx.Param("byteParam1", byteParam1);
+    fx.Param("byteParam2", byteParam2);
+    fx.Param("strParam0", strParam0);
+    fx.Param("strParam1", strParam1);
+    fx.Param("strParam2", strParam2);
+    fx.Param("datetimeParam0", datetimeParam0);
+    fx.Param("datetimeParam1", datetimeParam1);
+    fx.Param("datetimeParam2", datetimeParam2);
+}
+
+int CDAOEFSet::OpenSet(bool count) {
+    return guarded(
+        [&]() -> int {
+            if (!d_->open())
+                return 0;
+            return count ? static_cast<int>(d_->live()) : 0;
+        },
+        0);
+}
+
+void CDAOEFSet::Op(int const& operation) {
+    guarded(
+        [&]() -> int {
+            if (!d_->isOpen())
+                return 0;
+            switch (operation) {
+            case opAddNew:
+                d_->addNew();
+                break;
+            case opEdit:
+                d_->startEdit();
+                break;
+            case opUpdate:
+                d_->update();
+                break;
+            case opDelete:
+                d_->deleteCurrent();
+                break;
+            case opMoveFirst:
+                if (!IsBOF())
+                    d_->moveFirst();
+                break;
+            case opMoveNext:
+                if (!IsEOF())
+                    d_->moveNext();
+                break;
+            case opMoveLast:
+                if (!IsEOF())
+                    d_->moveLast();
+                break;
+            case opRequery:
+                d_->open();
+                break;
+            case opClose:
+                d_->close();
+                break;
+            default:
+                break;
+            }
+            return 0;
+        },
+        0);
+}
+
+bool CDAOEFSet::MoveSet(int const& position) {
+    return guarded(
+        [&]() -> bool {
+            if (!d_->isOpen())
+                return false;
+            // Stepping from the first row, deleted rows have no position of
+            // their own, so the wanted row is the live row at the position.
+            const std::size_t row = d_->liveAt(position);
+            if (!d_->moveTo(row))
+                return false;
+            if (d_->atEnd())
+                return false;
+            if (d_->isDeleted()) {
+                d_->moveTo(d_->total());
+                return false;
+            }
+            return true;
+        },
+        false);
+}
+
+int CDAOEFSet::CountSet() {
+    return guarded(
+        [&]() -> int {
+            if (!d_->isOpen())
+                return 0;
+            const int count = static_cast<int>(d_->live());
+            d_->moveFirst();
+            return count;
+        },
+        0);
+}
+
+long CDAOEFSet::GenerateKey() const {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::system_clock::now().time_since_epoch())
+                        .count() %
+                    1000;
+    std::srand(static_cast<unsigned>(ms));
+    return static_cast<long>(std::rand() % 32768);
+}
+
+int CDAOEFSet::IsEOF() {
+    return guarded([&]() -> int { return !d_->isOpen() || d_->atEnd(); }, 1);
+}
+
+void CDAOEFSet::DelCurrent() {
+    Op(opDelete);
+    Op(opMoveNext);
+}
+
+void CDAOEFSet::Del(int const& position) {
+    if (MoveSet(position))
+        DelCurrent();
+}
+
+int CDAOEFSet::DelAll() {
+    return guarded(
+        [&]() -> int {
+            if (!d_->isOpen())
+                return 0;
+            CBatchScope batch(*this);
+            int deleted = 0;
+            d_->moveFirst();
+            while (!IsEOF()) {
+                if (!d_->isDeleted() && d_->deleteCurrent())
+                    ++deleted;
+                d_->moveNext();
+            }
+            return deleted;
+        },
+        0);
+}
+
+void CDAOEFSet::Save(CText*) const {}
+
+bool CDAOEFSet::Test(std::ifstream&, char const&) const {
+    return false;
+}
+
+int CDAOEFSet::Restore(std::ifstream&, char const&, long const&, bool const&) {
+    return 0;
+}
+
+bool CDAOEFSet::IsOpen() const {
+    return d_->isOpen();
+}
+bool CDAOEFSet::IsBOF() const {
+    return !d_->isOpen() || d_->isBOF();
+}
+bool CDAOEFSet::IsDeleted() const {
+    return d_->isOpen() && d_->isDeleted();
+}
+long CDAOEFSet::GetAbsolutePosition() const {
+    return d_->position();
+}
+long CDAOEFSet::GetRecordCount() const {
+    return d_->isOpen() ? d_->live() : 0;
+}
+bool CDAOEFSet::IsEditing() const {
+    return d_->editing();
+}
+void CDAOEFSet::SetMaxRecords(long n) {
+    d_->maxRecords = n < 0 ? 0 : n;
+}
+
+void CDAOEFSet::ReportError(std::string const& text) {
+    vantora::db::reportError(text);
+}
+
+// ---- record exchange helpers ---------------------------------------------------
+
+std::string CDAOEFSet::ReadField(std::istream& in, char const& delimiter, std::size_t maxLen) {
+    std::string field;
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        if (c == static_cast<unsigned char>(delimiter))
+            break;
+        if (c == '\n') {
+            // A short line: its missing fields read empty, and the line end
+            // is left for the last field.
+            in.unget();
+            break;
+        }
+        if (field.size() < maxLen)
+            field += static_cast<char>(c);
+    }
+    if (in.eof())
+        in.clear(in.rdstate() & ~std::ios::failbit);
+    if (!field.empty() && field.back() == '\r')
+        field.pop_back();
+    return field;
+}
+
+std::string CDAOEFSet::ReadLastField(std::istream& in, std::size_t maxLen) {
+    std::string field;
+    for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+        if (c == '\n')
+            break;
+        if (field.size() <= maxLen)
+            field += static_cast<char>(c);
+    }
+    if (in.eof())
+        in.clear(in.rdstate() & ~std::ios::failbit);
+    if (!field.empty() && field.back() == '\r')
+        field.pop_back();
+    if (field.size() > maxLen)
+        field.resize(maxLen);
+    return field;
+}
+
+void CDAOEFSet::SkipLine(std::istream& in) {
+    in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+}
+
+bool CDAOEFSet::HasRecord(std::istream& in) {
+    if (!in.good())
+        return false;
+    for (;;) {
+        const int c = in.peek();
+        if (c == std::char_traits<char>::eof())
+            return false;
+        if (c != '\n' && c != '\r')
+            return true;
+        in.get();
+    }
+}
+
+long CDAOEFSet::ToLong(std::string const& text) {
+    return clampLong(std::strtoll(text.c_str(), nullptr, 10));
+}
+
+short CDAOEFSet::ToShort(std::string const& text) {
+    return static_cast<short>(ToLong(text));
+}
+
+unsigned char CDAOEFSet::ToByte(std::string const& text) {
+    return static_cast<unsigned char>(ToLong(text));
+}
+
+double CDAOEFSet::ToDouble(std::string const& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
+
+CEFOleDateTime CDAOEFSet::ToDateTime(std::string const& text) {
+    return CEFOleDateTime::ParseLongYear(text);
+}

@@ -1,0 +1,223 @@
+#include "sqldialect.h"
+
+#include "util/format.h"
+
+#include <cctype>
+#include <map>
+
+namespace vantora::db::dialect {
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+bool isWordStart(char c) {
+    return std::isalpha(static_cast<unsigned char>(c)) || c == '_';
+}
+bool isWordChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+}
+
+// "...Param<digits>", ignoring case: how every query parameter is named.
+bool looksLikeParam(const std::string& word) {
+    std::size_t end = word.size();
+    std::size_t digits = end;
+    while (digits > 0 && std::isdigit(static_cast<unsigned char>(word[digits - 1])))
+        --digits;
+    if (digits == end || digits < 5)
+        return false;
+    return lower(word.substr(digits - 5, 5)) == "param";
+}
+
+char lastNonSpace(const std::string& out) {
+    for (auto it = out.rbegin(); it != out.rend(); ++it)
+        if (!std::isspace(static_cast<unsigned char>(*it)))
+            return *it;
+    return '\0';
+}
+
+} // namespace
+
+std::string quote(const std::string& name) {
+    std::string q = "\"";
+    for (char c : name) {
+        if (c == '"')
+            q += '"';
+        q += c;
+    }
+    return q + '"';
+}
+
+Expression translate(const std::string& text, const std::set<std::string>& params) {
+    std::map<std::string, std::string> byLower;
+    for (const auto& p : params)
+        byLower.emplace(lower(p), p);
+
+    Expression e;
+    std::string& out = e.sql;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const char c = text[i];
+        if (c == '\'' || c == '"') {
+            // Text literal; the original dialect also quotes text with '"'.
+            std::string literal;
+            std::size_t j = i + 1;
+            bool closed = false;
+            while (j < n) {
+                if (text[j] == c) {
+                    if (j + 1 < n && text[j + 1] == c) {
+                        literal += c;
+                        j += 2;
+                        continue;
+                    }
+                    closed = true;
+                    break;
+                }
+                literal += text[j++];
+            }
+            if (!closed) {
+                e.error = insert("Error: unclosed quote in \"%1\"", {text});
+                return e;
+            }
+            out += '\'';
+            for (char l : literal) {
+                if (l == '\'')
+                    out += '\'';
+                out += l;
+            }
+            out += '\'';
+            i = j + 1;
+        } else if (c == '[') {
+            const std::size_t close = text.find(']', i + 1);
+            if (close == std::string::npos) {
+                e.error = insert("Error: unclosed bracket in \"%1\"", {text});
+                return e;
+            }
+            out += quote(text.substr(i + 1, close - i - 1));
+            i = close + 1;
+        } else if (c == '\\') {
+            // Integer division: the columns it applies to hold integers,
+            // and SQLite divides integers without a remainder.
+            out += '/';
+            ++i;
+        } else if (std::isdigit(static_cast<unsigned char>(c))) {
+            std::size_t j = i;
+            while (j < n && (isWordChar(text[j]) || text[j] == '.'))
+                ++j;
+            out.append(text, i, j - i);
+            i = j;
+        } else if (isWordStart(c)) {
+            std::size_t j = i;
+            while (j < n && isWordChar(text[j]))
+                ++j;
+            const std::string word = text.substr(i, j - i);
+            const bool qualified = lastNonSpace(out) == '.';
+            const std::string low = lower(word);
+            if (qualified) {
+                out += word;
+            } else if (low == "mod") {
+                out += '%';
+            } else if (auto it = byLower.find(low); it != byLower.end()) {
+                out += '?';
+                e.params.push_back(it->second);
+            } else if (looksLikeParam(word) && (j >= n || text[j] != '.')) {
+                e.error = insert("Error: the query names the parameter \"%1\", which is not "
+                                 "declared",
+                                 {word});
+                return e;
+            } else {
+                out += word;
+            }
+            i = j;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return e;
+}
+
+std::vector<std::string> tables(const std::string& defaultSql) {
+    std::vector<std::string> result;
+    std::size_t i = 0;
+    const std::size_t n = defaultSql.size();
+    while (i < n) {
+        while (i < n && (std::isspace(static_cast<unsigned char>(defaultSql[i])) ||
+                         (defaultSql[i] == ',' && !result.empty())))
+            ++i;
+        if (i >= n)
+            break;
+        std::string name;
+        if (defaultSql[i] == '[') {
+            const std::size_t close = defaultSql.find(']', i + 1);
+            if (close == std::string::npos)
+                return {};
+            name = defaultSql.substr(i + 1, close - i - 1);
+            i = close + 1;
+        } else if (isWordStart(defaultSql[i])) {
+            std::size_t j = i;
+            while (j < n && isWordChar(defaultSql[j]))
+                ++j;
+            name = defaultSql.substr(i, j - i);
+            i = j;
+        } else {
+            return {};
+        }
+        if (name.empty())
+            return {};
+        result.push_back(name);
+        while (i < n && std::isspace(static_cast<unsigned char>(defaultSql[i])))
+            ++i;
+        if (i < n && defaultSql[i] != ',')
+            return {};
+    }
+    return result;
+}
+
+ColumnName splitColumn(const std::string& name) {
+    auto unbracket = [](std::string s) {
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+            s.erase(s.begin());
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+            s.pop_back();
+        if (s.size() >= 2 && s.front() == '[' && s.back() == ']')
+            s = s.substr(1, s.size() - 2);
+        return s;
+    };
+    // The separating '.' is the first one outside brackets.
+    int depth = 0;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] == '[')
+            ++depth;
+        else if (name[i] == ']')
+            --depth;
+        else if (name[i] == '.' && depth == 0)
+            return {unbracket(name.substr(0, i)), unbracket(name.substr(i + 1))};
+    }
+    return {std::string(), unbracket(name)};
+}
+
+std::string reference(const ColumnName& name) {
+    if (name.table.empty())
+        return quote(name.column);
+    return quote(name.table) + '.' + quote(name.column);
+}
+
+std::string select(const std::string& columns, const std::string& from, const std::string& where,
+                   const std::string& orderBy, long limit) {
+    std::string sql = "SELECT " + columns + " FROM " + from;
+    if (!where.empty())
+        sql += " WHERE " + where;
+    if (!orderBy.empty())
+        sql += " ORDER BY " + orderBy;
+    if (limit > 0)
+        sql += " LIMIT " + std::to_string(limit);
+    return sql;
+}
+
+} // namespace vantora::db::dialect
