@@ -1,0 +1,304 @@
+#include "daobodycomp.h"
+
+#include "batchscope.h"
+#include "daosmmem.h"
+#include "util/bodycomp.h"
+#include "util/convert.h"
+#include "util/format.h"
+#include "util/notice.h"
+#include "util/text.h"
+
+#include <array>
+#include <cstddef>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+constexpr std::array<const char*, 5> ActLevelAbbr = {"No Exer", "Minimal", "Moderate", "Very Act",
+                                                     "Training"};
+constexpr std::array<const char*, 4> Methods = {"Body Measurement", "Skin Fold Measurement",
+                                                "Hydrostatic Weighing", "Other"};
+
+// One line of the stream without its line end (a carriage return left by
+// a file edited elsewhere is dropped too).
+bool NextLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line))
+        return false;
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+// The fields of a line, each cut to the read limit of a restore; false when
+// the line does not hold exactly `count` fields.
+bool SplitLine(std::string const& line, char const& delimiter, std::size_t count,
+               std::vector<std::string>& fields) {
+    constexpr std::size_t limit = 29;
+    fields.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(delimiter, start);
+        fields.push_back(line.substr(start, end == std::string::npos ? end : end - start));
+        if (fields.back().size() > limit)
+            fields.back().resize(limit);
+        if (fields.size() > count)
+            return false;
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return fields.size() == count;
+}
+
+bool InRange(long v, long lo, long hi) {
+    return v >= lo && v <= hi;
+}
+
+} // namespace
+
+void CDAOBodyComp::DoFieldExchange(CDAOFieldExchange& fx) {
+    fx.Long("[MemberID]", MemberID);
+    fx.DateTime("[BodyCompDate]", BodyCompDate);
+    fx.Byte("[ClassIndx]", ClassIndx);
+    fx.Double("[Height]", Height);
+    fx.Double("[Weight]", Weight);
+    fx.Byte("[ActivityLevel]", ActivityLevel);
+    fx.Byte("[Method]", Method);
+    fx.Double("[FatPercent]", FatPercent);
+    fx.Double("[Waist]", Waist);
+    fx.Double("[Wrist]", Wrist);
+    fx.Double("[Hip]", Hip);
+    fx.Double("[ThighSkinFold]", ThighSkinFold);
+    fx.Double("[ChestSkinFold]", ChestSkinFold);
+    fx.Double("[AbSkinFold]", AbSkinFold);
+    fx.Double("[TricepSkinFold]", TricepSkinFold);
+    fx.Double("[SupraSkinFold]", SupraSkinFold);
+    fx.Double("[MidaxSkinFold]", MidaxSkinFold);
+    fx.Double("[SubscapSkinFold]", SubscapSkinFold);
+    fx.Double("[WaterTemp]", WaterTemp);
+    fx.Double("[WetWeight]", WetWeight);
+    fx.Double("[TareWeight]", TareWeight);
+    fx.Long("[Flags]", Flags);
+    CDAOEFSet::DoFieldExchange(fx);
+}
+
+int CDAOBodyComp::FindBodyComps(long const& memberId) {
+    if (memberId != 0) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0";
+    } else {
+        m_strFilter.clear();
+    }
+    m_strSort = "BodyCompDate DESC";
+    return OpenSet(true);
+}
+
+int CDAOBodyComp::FindBodyComps(long const& memberId, unsigned char const& classIndx) {
+    lParam0 = memberId;
+    byteParam0 = classIndx;
+    m_strFilter = "MemberID = lParam0 AND ClassIndx = byteParam0";
+    m_strSort = "BodyCompDate DESC";
+    return OpenSet(true);
+}
+
+int CDAOBodyComp::FindBodyComps(long const& memberId, CEFOleDateTime& date) {
+    lParam0 = memberId;
+    datetimeParam0 = date;
+    m_strFilter = "MemberID = lParam0 AND BodyCompDate = datetimeParam0";
+    m_strSort = "BodyCompDate DESC";
+    return OpenSet(true);
+}
+
+int CDAOBodyComp::FindBodyComps(long const& memberId, CEFOleDateTime& from, CEFOleDateTime& to) {
+    from.Midnight();
+    to.PreMidnight();
+    // A range with an unreadable end would select by a meaningless value.
+    if (from.GetStatus() != COleDateTime::valid || to.GetStatus() != COleDateTime::valid) {
+        vantora::notice::show(CEFOleDateTime::MsgInvalid, vantora::notice::Icon::Exclamation);
+        return 0;
+    }
+    datetimeParam0 = from;
+    datetimeParam1 = to;
+    if (memberId != 0) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0 AND BodyCompDate >= datetimeParam0 AND BodyCompDate "
+                      "<= datetimeParam1";
+    } else {
+        m_strFilter = "BodyCompDate >= datetimeParam0 AND BodyCompDate <= datetimeParam1";
+    }
+    m_strSort = "BodyCompDate DESC";
+    return OpenSet(true);
+}
+
+double CDAOBodyComp::ConvertHeight() const {
+    return GetUnitFlag(unitHeight) ? CConvert().cm_in(Height) : Height;
+}
+
+double CDAOBodyComp::ConvertWeight() const {
+    return GetUnitFlag(unitWeight) ? CConvert().kg_lb(Weight) : Weight;
+}
+
+double CDAOBodyComp::ConvertWaist() const {
+    return GetUnitFlag(unitGirth) ? CConvert().cm_in(Waist) : Waist;
+}
+
+double CDAOBodyComp::ConvertWrist() const {
+    return GetUnitFlag(unitGirth) ? CConvert().cm_in(Wrist) : Wrist;
+}
+
+double CDAOBodyComp::ConvertHip() const {
+    return GetUnitFlag(unitGirth) ? CConvert().cm_in(Hip) : Hip;
+}
+
+double CDAOBodyComp::ConvertH2OTemp() const {
+    return GetUnitFlag(unitH2OTemp) ? CConvert().c_f(WaterTemp) : WaterTemp;
+}
+
+double CDAOBodyComp::ConvertTareWeight() const {
+    return GetUnitFlag(unitTareWeight) ? CConvert().kg_lb(TareWeight) : TareWeight;
+}
+
+double CDAOBodyComp::ConvertWetWeight() const {
+    return GetUnitFlag(unitWetWeight) ? CConvert().kg_lb(WetWeight) : WetWeight;
+}
+
+double CDAOBodyComp::ConvertSkinFold(double const& v) const {
+    return GetUnitFlag(unitSkinFold) ? CConvert().in_mm(v) : v;
+}
+
+char const* CDAOBodyComp::GetUnitStr(unit const& u) const {
+    const bool other = GetUnitFlag(u);
+    switch (u) {
+    case unitHeight:
+    case unitGirth:
+        return other ? "cm" : "in";
+    case unitWeight:
+        return other ? "kg" : "lbs";
+    case unitWetWeight:
+    case unitTareWeight:
+        return other ? "kg" : "lb";
+    case unitSkinFold:
+        return other ? "in" : "mm";
+    case unitH2OTemp:
+        return other ? "C" : "F";
+    }
+    return "";
+}
+
+int CDAOBodyComp::CountSkinFolds() const {
+    int n = 0;
+    for (double v : {ThighSkinFold, ChestSkinFold, AbSkinFold, TricepSkinFold, SupraSkinFold,
+                     MidaxSkinFold, SubscapSkinFold})
+        if (v != 0.0)
+            ++n;
+    return n;
+}
+
+char const* CDAOBodyComp::GetActLevelStr(unsigned char const& level) {
+    return CBodyComp::GetActLvlStr(static_cast<CBodyComp::actlvl>(level));
+}
+
+char const* CDAOBodyComp::GetActLevelStrAbbr(unsigned char const& level) {
+    return level < ActLevelAbbr.size() ? ActLevelAbbr[level] : "";
+}
+
+char const* CDAOBodyComp::GetMethodStr(unsigned char const& method) {
+    return method < Methods.size() ? Methods[method] : "";
+}
+
+std::string CDAOBodyComp::GetDefaultPathFileName() const {
+    CEFOleDateTime now;
+    now.Current();
+    return vantora::insert("%1bc%2.dat", {GetFilePath(), now.UnformattedDateTimeStr()});
+}
+
+void CDAOBodyComp::Save(CText* text) const {
+    if (!text)
+        return;
+    text->put(MemberID, true);
+    text->put(BodyCompDate, true);
+    text->put(ClassIndx, true);
+    text->put(Height, true);
+    text->put(Weight, true);
+    text->put(ActivityLevel, true);
+    text->put(Method, true);
+    for (double v :
+         {FatPercent, Waist, Wrist, Hip, ThighSkinFold, ChestSkinFold, AbSkinFold, TricepSkinFold,
+          SupraSkinFold, MidaxSkinFold, SubscapSkinFold, WaterTemp, WetWeight, TareWeight})
+        text->put(v, true);
+    text->put(Flags, false);
+    text->put("\n", false);
+}
+
+bool CDAOBodyComp::Test(std::ifstream& in, char const& delimiter) const {
+    if (!in.is_open() || !in.good())
+        return false;
+    std::string line;
+    std::vector<std::string> f;
+    if (!NextLine(in, line) || !SplitLine(line, delimiter, LineFields, f))
+        return false;
+    return InRange(ToLong(f[0]), 1, 999999999) &&
+           ToDateTime(f[1]).GetStatus() == COleDateTime::valid && InRange(ToLong(f[2]), 0, 99) &&
+           InRange(ToLong(f[5]), 0, actTraining) && InRange(ToLong(f[LineFields - 1]), 0, MaxFlags);
+}
+
+int CDAOBodyComp::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
+                          bool const& /*flag*/) {
+    if (!in.is_open())
+        return 0;
+    // The set starts over no rows; the restored rows join it.
+    lParam0 = 0;
+    m_strFilter = "MemberID = lParam0";
+    m_strSort.clear();
+    OpenSet(false);
+    CBatchScope batch(*this);
+    CDAOSmMem members;
+    // Whether each member id of the file is a member here, looked up once.
+    // A member without a barcode is still a member.
+    std::unordered_map<long, bool> known;
+    auto exists = [&](long id) {
+        auto it = known.find(id);
+        if (it != known.end())
+            return it->second;
+        members.FindMember(CDAOSmMem::idMember, id);
+        const bool found = !members.IsEOF();
+        known.emplace(id, found);
+        return found;
+    };
+
+    int count = 0;
+    std::string line;
+    std::vector<std::string> f;
+    while (NextLine(in, line)) {
+        if (!SplitLine(line, delimiter, LineFields, f))
+            continue;
+        const long id = ToLong(f[0]);
+        if (memberId != 0 && id != memberId)
+            continue;
+        const CEFOleDateTime date = ToDateTime(f[1]);
+        if (id <= 0 || date.GetStatus() != COleDateTime::valid || !exists(id))
+            continue;
+        const long before = GetRecordCount();
+        Op(opAddNew);
+        MemberID = id;
+        BodyCompDate = date;
+        ClassIndx = ClassUnknown; // the class of another facility means nothing here
+        Height = ToDouble(f[3]);
+        Weight = ToDouble(f[4]);
+        ActivityLevel = ToByte(f[5]);
+        Method = ToByte(f[6]);
+        std::size_t i = 7;
+        for (double* v : {&FatPercent, &Waist, &Wrist, &Hip, &ThighSkinFold, &ChestSkinFold,
+                          &AbSkinFold, &TricepSkinFold, &SupraSkinFold, &MidaxSkinFold,
+                          &SubscapSkinFold, &WaterTemp, &WetWeight, &TareWeight})
+            *v = ToDouble(f[i++]);
+        Flags = ToLong(f[i]);
+        Op(opUpdate);
+        if (GetRecordCount() > before)
+            ++count;
+    }
+    batch.Finish();
+    Op(opClose);
+    return count;
+}
