@@ -1,0 +1,201 @@
+#include "kiosk/workoutqueue.h"
+
+#include "db/batchscope.h"
+#include "db/daowk.h"
+#include "util/format.h"
+#include "util/notice.h"
+
+#include <QString>
+#include <QSysInfo>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+// Writes and forces the text to disk; false on any failure.
+bool WriteDurably(const std::string& path, const std::string& text, const char* mode) {
+    FILE* f = std::fopen(path.c_str(), mode);
+    if (!f)
+        return false;
+    bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = ::fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+// True when the workout's row is already in the table.
+bool IsStored(CDAOWk& wk, const CWorkout& w) {
+    CEFOleDateTime checkIn = w.checkIn;
+    const int found = wk.FindWks(w.memberId, checkIn);
+    for (int i = 0; i < found; ++i) {
+        if (!wk.MoveSet(i))
+            break;
+        if (wk.ClassIndx == w.classIndx && wk.CheckOut.Linear() == w.checkOut.Linear())
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+CWorkoutQueue::CWorkoutQueue(std::string journalPath) : journal_(std::move(journalPath)) {}
+
+std::string CWorkoutQueue::DefaultJournalPath() {
+    const char* db = std::getenv("VANTO_DB");
+    std::string folder = db && *db ? std::string(db) : std::string(".");
+    if (folder.back() != '/')
+        folder += '/';
+    std::string host = QSysInfo::machineHostName().toStdString();
+    for (char& c : host)
+        if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
+            c = '_';
+    return folder + "touch-" + (host.empty() ? std::string("kiosk") : host) + ".journal";
+}
+
+std::string CWorkoutQueue::ToLine(const CWorkout& w) {
+    std::string line = vantora::format("%i|%i|%i|%i|",
+                                       {w.memberId, w.barcode, int(w.workoutOK), int(w.classIndx)});
+    // Day counts with every digit, so the times come back exactly.
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.17g|%.17g", double(w.checkIn), double(w.checkOut));
+    line += buf;
+    for (int i = 0; i < CWorkout::StationCount; ++i)
+        line += vantora::format("|%i", {w.GetStnVal(i)});
+    return line + '\n';
+}
+
+bool CWorkoutQueue::FromLine(const std::string& line, CWorkout& w) {
+    std::vector<std::string> f;
+    std::stringstream in(line);
+    for (std::string part; std::getline(in, part, '|');)
+        f.push_back(part);
+    if (f.size() != 6 + CWorkout::StationCount)
+        return false;
+    try {
+        std::size_t used = 0;
+        auto whole = [&](const std::string& s) {
+            const long v = std::stol(s, &used);
+            if (used != s.size())
+                throw std::invalid_argument(s);
+            return v;
+        };
+        auto real = [&](const std::string& s) {
+            const double v = std::stod(s, &used);
+            if (used != s.size())
+                throw std::invalid_argument(s);
+            return v;
+        };
+        CWorkout r;
+        r.memberId = whole(f[0]);
+        r.barcode = whole(f[1]);
+        const long ok = whole(f[2]);
+        const long cls = whole(f[3]);
+        if (ok < 0 || ok > 1 || cls < 0 || cls > 255)
+            return false;
+        r.workoutOK = static_cast<unsigned char>(ok);
+        r.classIndx = static_cast<unsigned char>(cls);
+        r.checkIn = real(f[4]);
+        r.checkOut = real(f[5]);
+        for (int i = 0; i < CWorkout::StationCount; ++i)
+            r.SetStnVal(i, whole(f[6 + i]));
+        w = r;
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+bool CWorkoutQueue::Append(const CWorkout& w) {
+    if (journal_.empty())
+        return true;
+    return WriteDurably(journal_, ToLine(w), "a");
+}
+
+bool CWorkoutQueue::Rewrite() {
+    if (journal_.empty())
+        return true;
+    if (queue_.empty()) {
+        std::error_code ec;
+        std::filesystem::remove(journal_, ec);
+        return !ec;
+    }
+    std::string text;
+    for (const CWorkout& w : queue_)
+        text += ToLine(w);
+    const std::string tmp = journal_ + ".tmp";
+    if (!WriteDurably(tmp, text, "w"))
+        return false;
+    return std::rename(tmp.c_str(), journal_.c_str()) == 0;
+}
+
+bool CWorkoutQueue::QueueWorkout(const CWorkout& workout) {
+    queue_.push_back(workout);
+    if (Append(workout))
+        return true;
+    vantora::notice::show(vantora::insert("Error: cannot write the workout journal %1: %2",
+                                          {journal_, std::strerror(errno)}),
+                          vantora::notice::Icon::Exclamation);
+    return false;
+}
+
+int CWorkoutQueue::FlushWorkouts() {
+    if (queue_.empty())
+        return 0;
+    CDAOWk wk;
+    std::size_t done = 0;
+    int written = 0;
+    {
+        CBatchScope batch(wk);
+        for (; done < queue_.size(); ++done) {
+            const CWorkout& w = queue_[done];
+            if (IsStored(wk, w))
+                continue; // written before a crash, or twice in the journal
+            wk.Op(CDAOEFSet::opAddNew);
+            wk.MemberID = w.memberId;
+            wk.WorkoutOK = w.workoutOK;
+            wk.ClassIndx = w.classIndx;
+            wk.CheckIn = w.checkIn;
+            wk.CheckOut = w.checkOut;
+            for (int i = 0; i < CWorkout::StationCount; ++i)
+                wk.SetStnVal(i, static_cast<short>(w.GetStnVal(i)));
+            wk.Op(CDAOEFSet::opUpdate);
+            if (!IsStored(wk, w))
+                break; // the store refused it: keep it and the rest
+            ++written;
+        }
+        if (!batch.Finish()) {
+            done = 0; // nothing of this batch is certain to be stored
+            written = 0;
+        }
+    }
+    wk.Op(CDAOEFSet::opClose);
+    queue_.erase(queue_.begin(), queue_.begin() + static_cast<long>(done));
+    Rewrite();
+    return written;
+}
+
+int CWorkoutQueue::Recover() {
+    if (journal_.empty())
+        return 0;
+    std::ifstream in(journal_);
+    if (!in)
+        return 0;
+    int n = 0;
+    for (std::string line; std::getline(in, line);) {
+        CWorkout w;
+        if (FromLine(line, w)) {
+            queue_.push_back(w);
+            ++n;
+        }
+    }
+    return n;
+}
