@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include <sys/stat.h>
+
 namespace vantora::db {
 
 namespace {
@@ -19,11 +21,21 @@ std::atomic<int> g_busyTimeout{5000};
 std::atomic<int> g_batchInterval{200};
 std::atomic<unsigned long long> g_connectionSerial{0};
 
-// The stores this thread has opened. Destroyed at thread exit, which closes
-// and unregisters their connections.
+// The stores this thread has open. A store lives while a set or batch of
+// the thread uses it; its connection closes with the last of them, so a
+// store file replaced meanwhile (compaction, restore of a copy) is opened
+// afresh by the next set.
 struct Registry {
-    std::map<std::string, std::shared_ptr<Store>> stores;
+    std::map<std::string, std::weak_ptr<Store>> stores;
 };
+
+// Identity of a file on disk, to notice a store file that was replaced.
+std::pair<unsigned long long, unsigned long long> fileIdentity(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0)
+        return {0, 0};
+    return {static_cast<unsigned long long>(st.st_dev), static_cast<unsigned long long>(st.st_ino)};
+}
 
 Registry& registry() {
     thread_local Registry r;
@@ -53,14 +65,26 @@ std::string errorText(const QSqlError& error) {
     return text.trimmed().toStdString();
 }
 
+namespace {
+thread_local unsigned long long t_errors = 0;
+}
+
+unsigned long long errorCount() {
+    return t_errors;
+}
+
 void reportError(const std::string& text) {
+    ++t_errors;
     const std::string shown = text.rfind("Error: ", 0) == 0 ? text : "Error: " + text;
     notice::show(shown, notice::Icon::Exclamation);
 }
 
 void setBusyTimeout(int milliseconds) {
     g_busyTimeout = milliseconds < 0 ? 0 : milliseconds;
-    for (auto& [path, store] : registry().stores) {
+    for (auto& [path, weak] : registry().stores) {
+        auto store = weak.lock();
+        if (!store)
+            continue;
         QSqlDatabase db = store->database();
         QSqlError ignored;
         runPragma(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(g_busyTimeout.load()),
@@ -217,8 +241,13 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     const std::string key = file.string();
 
     auto& stores = registry().stores;
-    if (auto it = stores.find(key); it != stores.end())
-        return it->second;
+    const auto identity = fileIdentity(key);
+    if (auto it = stores.find(key); it != stores.end()) {
+        auto cached = it->second.lock();
+        if (cached && cached->identity() == identity)
+            return cached;
+        stores.erase(it);
+    }
 
     if (!fs::exists(file, ec) || ec) {
         reportError(insert("Error: the database file \"%1\" does not exist", {key}));
@@ -232,6 +261,7 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     const QString name =
         QStringLiteral("vantora-store-%1").arg(++g_connectionSerial); // unique per thread and file
     auto store = std::make_shared<Store>(key, name);
+    store->setIdentity(identity);
     QString failure;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -261,7 +291,10 @@ std::shared_ptr<Store> openStore(const std::string& path) {
                            {key, failure.toStdString()}));
         return nullptr;
     }
-    stores.emplace(key, store);
+    // Forget stores whose last user has gone.
+    for (auto it = stores.begin(); it != stores.end();)
+        it = it->second.expired() ? stores.erase(it) : std::next(it);
+    stores[key] = store;
     return store;
 }
 

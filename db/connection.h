@@ -17,6 +17,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace vantora::db {
 
@@ -55,6 +56,10 @@ public:
     // empty (after a notice) when the table does not exist.
     QStringList columns(const QString& table);
 
+    using Identity = std::pair<unsigned long long, unsigned long long>;
+    const Identity& identity() const { return identity_; }
+    void setIdentity(const Identity& identity) { identity_ = identity; }
+
 private:
     bool begin();
     bool commit();
@@ -67,6 +72,7 @@ private:
     bool inTransaction_ = false;
     QElapsedTimer held_;
     std::map<QString, QStringList> columns_;
+    Identity identity_{0, 0};
 };
 
 // This thread's connection to the store file at path, opened on first use.
@@ -89,5 +95,8 @@ std::string errorText(const QSqlError& error);
 // Shows a database error through the notice facade (exclamation icon),
 // prefixed with "Error: " unless the text carries it already.
 void reportError(const std::string& text);
+// How many database errors this thread has reported so far; operations
+// compare it before and after to know whether they failed.
+unsigned long long errorCount();
 
 } // namespace vantora::db

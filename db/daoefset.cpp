@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 
+#include <algorithm>
 #include <chrono>
 #include <climits>
 #include <cstdlib>
@@ -189,8 +190,17 @@ public:
         return moveTo(firstLive());
     }
 
+    // Closes the set and lets go of its connection, with the statements
+    // prepared on it.
     void close() {
         dropPending();
+        deleteQuery_.reset();
+        inserts_.clear();
+        rowQuery_.reset();
+        keyQuery_.reset();
+        keySql_.clear();
+        store_.reset();
+        bound_ = false;
         open_ = false;
         keys_.clear();
         live_ = 0;
@@ -709,6 +719,29 @@ bool CDAOEFSet::Impl::deleteCurrent() {
 
 // ---- CDAOEFSet -----------------------------------------------------------------
 
+// Sets the failure flag of the outermost operation in progress from the
+// errors reported while it ran.
+class CDAOEFSet::FailureScope {
+public:
+    explicit FailureScope(CDAOEFSet& set)
+        : set_(set), errors_(vantora::db::errorCount()), outer_(!set.m_bInOperation) {
+        set_.m_bInOperation = true;
+    }
+    ~FailureScope() {
+        if (!outer_)
+            return;
+        set_.m_bInOperation = false;
+        set_.m_bLastOpFailed = vantora::db::errorCount() != errors_;
+    }
+    FailureScope(const FailureScope&) = delete;
+    FailureScope& operator=(const FailureScope&) = delete;
+
+private:
+    CDAOEFSet& set_;
+    unsigned long long errors_;
+    bool outer_;
+};
+
 namespace {
 
 // Runs one operation of the set; an exception (out of memory) is reported
@@ -766,6 +799,7 @@ void CDAOEFSet::DoFieldExchange(CDAOFieldExchange& fx) {
 }
 
 int CDAOEFSet::OpenSet(bool count) {
+    FailureScope scope(*this);
     return guarded(
         [&]() -> int {
             if (!d_->open())
@@ -776,6 +810,7 @@ int CDAOEFSet::OpenSet(bool count) {
 }
 
 void CDAOEFSet::Op(int const& operation) {
+    FailureScope scope(*this);
     guarded(
         [&]() -> int {
             if (!d_->isOpen())
@@ -820,6 +855,7 @@ void CDAOEFSet::Op(int const& operation) {
 }
 
 bool CDAOEFSet::MoveSet(int const& position) {
+    FailureScope scope(*this);
     return guarded(
         [&]() -> bool {
             if (!d_->isOpen())
@@ -841,6 +877,7 @@ bool CDAOEFSet::MoveSet(int const& position) {
 }
 
 int CDAOEFSet::CountSet() {
+    FailureScope scope(*this);
     return guarded(
         [&]() -> int {
             if (!d_->isOpen())
@@ -866,16 +903,19 @@ int CDAOEFSet::IsEOF() {
 }
 
 void CDAOEFSet::DelCurrent() {
+    FailureScope scope(*this);
     Op(opDelete);
     Op(opMoveNext);
 }
 
 void CDAOEFSet::Del(int const& position) {
+    FailureScope scope(*this);
     if (MoveSet(position))
         DelCurrent();
 }
 
 int CDAOEFSet::DelAll() {
+    FailureScope scope(*this);
     return guarded(
         [&]() -> int {
             if (!d_->isOpen())
@@ -967,6 +1007,31 @@ std::string CDAOEFSet::ReadLastField(std::istream& in, std::size_t maxLen) {
     if (field.size() > maxLen)
         field.resize(maxLen);
     return field;
+}
+
+bool CDAOEFSet::ReadLine(std::istream& in, std::string& line) {
+    line.clear();
+    if (!in.good() || in.peek() == std::char_traits<char>::eof())
+        return false;
+    std::getline(in, line);
+    if (!line.empty() && line.back() == '\r')
+        line.pop_back();
+    return true;
+}
+
+bool CDAOEFSet::SplitFields(std::string const& line, char const& delimiter, std::size_t count,
+                            std::vector<std::string>& fields, std::size_t maxLen) {
+    fields.clear();
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = line.find(delimiter, start);
+        const std::size_t stop = end == std::string::npos ? line.size() : end;
+        fields.push_back(line.substr(start, std::min(stop - start, maxLen)));
+        if (end == std::string::npos)
+            break;
+        start = end + 1;
+    }
+    return fields.size() == count;
 }
 
 void CDAOEFSet::SkipLine(std::istream& in) {

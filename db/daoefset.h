@@ -210,6 +210,10 @@ public:
     long GetRecordCount() const;
     // True between opAddNew/opEdit and opUpdate.
     bool IsEditing() const;
+    // True when the most recent OpenSet, Op, MoveSet, CountSet, Del,
+    // DelCurrent or DelAll reported a database error (a write that did not
+    // reach the store, a query that could not run); each of them resets it.
+    bool LastOpFailed() const { return m_bLastOpFailed; }
     // Limits the rows of the next open or requery to the first n (0: no limit).
     void SetMaxRecords(long n);
 
@@ -221,6 +225,14 @@ public:
     static std::string ReadLastField(std::istream& in, std::size_t maxLen = 29);
     static void SkipLine(std::istream& in);
     static bool HasRecord(std::istream& in);
+    // One whole line without its line end (a trailing '\r' is dropped);
+    // false when the stream holds no further line.
+    static bool ReadLine(std::istream& in, std::string& line);
+    // Splits a line at the delimiter into exactly count fields, each cut to
+    // maxLen characters; false (fields unspecified) when the line holds
+    // another number of fields.
+    static bool SplitFields(std::string const& line, char const& delimiter, std::size_t count,
+                            std::vector<std::string>& fields, std::size_t maxLen = 29);
     // C library conversions: leading digits, anything else gives 0.
     static long ToLong(std::string const& text);
     static short ToShort(std::string const& text);
@@ -244,8 +256,10 @@ protected:
     static void ReportError(std::string const& text);
 
 private:
-    friend class CBatchScope;
+    class FailureScope;
     std::string m_strDBPath;
+    bool m_bLastOpFailed = false;
+    bool m_bInOperation = false;
     std::string m_strFilePath;
     std::unique_ptr<Impl> d_;
 };
