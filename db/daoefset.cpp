@@ -920,10 +920,13 @@ int CDAOEFSet::DelAll() {
         [&]() -> int {
             if (!d_->isOpen())
                 return 0;
+            const auto errors = vantora::db::errorCount();
             CBatchScope batch(*this);
             int deleted = 0;
             d_->moveFirst();
-            while (!IsEOF()) {
+            // Stops at the first failure: a store that refuses one delete
+            // (locked, read-only) refuses the rest, and one message is enough.
+            while (!IsEOF() && vantora::db::errorCount() == errors) {
                 if (!d_->isDeleted() && d_->deleteCurrent())
                     ++deleted;
                 d_->moveNext();

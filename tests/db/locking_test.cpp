@@ -108,6 +108,7 @@ TEST_F(Locking, DeleteOnALockedStoreIsReportedAndTheRowStays) {
     ASSERT_EQ(set.FindAll(), 2);
     EXPECT_EQ(set.DelAll(), 0);
     EXPECT_TRUE(set.LastOpFailed());
+    EXPECT_EQ(notices_->texts(), std::vector<std::string>{"Error: database is locked"});
     EXPECT_EQ(set.CountSet(), 2);
     release.set_value();
     holder.join();
