@@ -339,8 +339,19 @@ void CVantoraTouchDoc::TimerExpired(int id) {
 }
 
 void CVantoraTouchDoc::Idle() {
-    if (state_ == IdPrompt && idText_.empty() && !queue_.Empty())
-        queue_.FlushWorkouts();
+    if (state_ == IdPrompt && idText_.empty())
+        FlushWorkouts();
+}
+
+int CVantoraTouchDoc::FlushWorkouts() {
+    if (queue_.Empty())
+        return 0;
+    if (onBusy)
+        onBusy("Updating Workout Records, Please Wait...");
+    const int n = queue_.FlushWorkouts();
+    if (onBusy)
+        onBusy(nullptr);
+    return n;
 }
 
 // ---- the visit --------------------------------------------------------------
@@ -527,6 +538,8 @@ void CVantoraTouchDoc::MoveCheckIns() {
     }
     if (vantora::notice::ask(MoveCheckInsQuestion, vantora::notice::Buttons::YesNo) ==
         vantora::notice::Answer::Yes) {
+        if (onBusy)
+            onBusy("Moving Workout Records, Please Wait...");
         while (!chk.IsEOF()) {
             CWorkout w;
             w.Set(&chk);
@@ -538,6 +551,8 @@ void CVantoraTouchDoc::MoveCheckIns() {
             chk.Op(CDAOEFSet::opDelete);
             chk.Op(CDAOEFSet::opMoveNext);
         }
+        if (onBusy)
+            onBusy(nullptr);
     }
     chk.Op(CDAOEFSet::opClose);
 }

@@ -73,6 +73,11 @@ public:
 
     // Called after every change the view must draw.
     std::function<void()> onChanged;
+    // Shows a "please wait" notice while records are written; null hides it.
+    std::function<void(const char* text)> onBusy;
+
+    // Writes the queued workouts to the store under the wait notice.
+    int FlushWorkouts();
 
     // Inputs: a value as CTouchInput gives it (digits 0..9, Yes, No, Back,
     // Enter). Buttons and keys differ only at the ID prompt, where keys count

@@ -1,0 +1,34 @@
+// VantoraTouch: the check-in kiosk at the entrance of the fitness centre.
+
+#include "kiosk/touchdoc.h"
+#include "kiosk/touchframe.h"
+#include "kiosk/workoutqueue.h"
+#include "qtui/qtnoticehandler.h"
+#include "vantoapi/appinstance.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Brisamo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
+    if (IsVANTOAppRunning(CMainFrame::Title, true))
+        return 0;
+    vantora::notice::ScopedHandler notices(
+        std::make_shared<CQtNoticeHandler>(nullptr, CMainFrame::Title));
+
+    // Workouts a previous run journaled but could not write are written now.
+    CWorkoutQueue queue(CWorkoutQueue::DefaultJournalPath());
+    CVantoraTouchDoc doc(queue);
+    if (!doc.OnNewDocument())
+        return 1;
+    queue.Recover();
+    doc.FlushWorkouts();
+
+    CMainFrame frame(doc);
+    frame.showMaximized();
+    const int rc = app.exec();
+    if (!frame.isHidden())
+        frame.close();
+    return rc;
+}

@@ -1,0 +1,83 @@
+#pragma once
+// The kiosk's window content: paints the document's current screen in the
+// facility's fonts and colours, places the keypad and the entry fields, and
+// turns buttons, key-ups and timer ticks into calls on the document.
+
+#include "kiosk/touchlayout.h"
+#include "kiosk/touchscreen.h"
+
+#include <QFont>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class CVantoraTouchDoc;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class CVantoraTouchView : public QWidget {
+    Q_OBJECT
+public:
+    // Idle time at the ID prompt after which queued workouts are written.
+    static constexpr int IdleFlushMs = 5000;
+
+    explicit CVantoraTouchView(CVantoraTouchDoc& doc, QWidget* parent = nullptr);
+    ~CVantoraTouchView() override;
+
+    // The control with a fixed identifier (129..157), or null.
+    QWidget* Control(int id) const;
+    const CTouchLayout& Layout() const { return layout_; }
+    // Runs a button as if pressed (129..142).
+    void PressButton(int id);
+    // Handles one key-up code as the view and its fields do.
+    void KeyUp(int code);
+    // The timer armed under an identifier (158..165), or null when not armed.
+    const QTimer* Timer(int id) const;
+    // Window code of a Qt key event: the virtual key code the kiosk reads.
+    static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+
+    // Called by the system beep on button presses; replaceable in tests.
+    std::function<void()> beep;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // One step of painting, prepared by Arrange() and replayed by paintEvent.
+    struct DrawOp {
+        QRect rect;
+        QColor fill;  // rectangles
+        QString text; // texts (empty for rectangles)
+        const QFont* font = nullptr;
+        QColor colour;
+        QColor background;
+        int align = 0;
+    };
+
+    void Changed();
+    void ArmTimers();
+    void SetUp();
+    void Arrange();
+    int Block(const CTouchBlock& block, int y, int centre, int areaLeft);
+    QColor Colour(long rgb) const;
+    const QFont& FontOf(CTouchBlock::Font f) const;
+    QColor TextColour(CTouchBlock::Font f) const;
+
+    CVantoraTouchDoc& doc_;
+    CTouchLayout layout_;
+    QFont large_, medium_, small_, button_;
+    std::map<int, QWidget*> controls_;
+    std::map<int, std::unique_ptr<QTimer>> timers_;
+    QTimer idle_;
+    CTouchScreen screen_;
+    std::vector<DrawOp> ops_;
+    QString messageText_;
+    bool setUp_ = false;
+};
