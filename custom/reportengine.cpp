@@ -126,8 +126,10 @@ int CReportEngine::DoHeader(CReportDC& dc, int const& x, int y, bool const& tabl
     y += ls;
     DoDashLine(dc, x, pageWidth_ - margin_, y);
     y += 3 * ls;
-    if (!tableHead)
-        return y;
+    return tableHead ? DoTableHead(dc, x, y, tableSwitch) : y;
+}
+
+int CReportEngine::DoTableHead(CReportDC& dc, int const& x, int y, bool const& tableSwitch) {
     switch (report_) {
     case rptEmergencyContacts: {
         MemberCols c;

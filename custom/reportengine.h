@@ -136,6 +136,11 @@ public:
     int DoHeader(CReportDC& dc, int const& x, int y, bool const& tableHead,
                  bool const& tableSwitch);
 
+    // The table head of the current kind (member or workout columns, the id
+    // column by tableSwitch where the kind lets it choose); returns the y
+    // below it, or y itself for kinds without a table.
+    int DoTableHead(CReportDC& dc, int const& x, int y, bool const& tableSwitch);
+
     int DoSignBlock(CReportDC& dc, int const& x, int y);
     void DoHorzLine(CReportDC& dc, int const& x0, int const& x1, int const& y);
     void DoVertLine(CReportDC& dc, int const& y0, int const& y1, int const& x);
