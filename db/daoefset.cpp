@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <utility>
 
 namespace dialect = vantora::db::dialect;
 using vantora::db::Store;
@@ -166,6 +167,9 @@ public:
     bool isBOF() const { return live_ == 0; }
     bool isDeleted() const { return onDeleted_ || missing_; }
     bool editing() const { return edit_ != Edit::None; }
+    // A failure that was not reported again, taken once.
+    bool takeSilentFailure() { return std::exchange(silentFailure_, false); }
+    bool silentFailure_ = false;
 
     long position() const {
         if (!open_ || atEnd() || onDeleted_)
@@ -212,6 +216,7 @@ public:
 
     // Drops an add or edit that was not stored and gives back its lock.
     void dropPending() {
+        refused_ = false;
         if (edit_ == Edit::None)
             return;
         edit_ = Edit::None;
@@ -310,6 +315,7 @@ private:
     bool missing_ = false;   // the current row was deleted by someone else
 
     Edit edit_ = Edit::None;
+    bool refused_ = false; // the last add or edit could not start
     std::vector<QVariant> snapshot_;
 
     // Prepared statements, kept while their SQL text stays the same. They
@@ -538,8 +544,10 @@ bool CDAOEFSet::Impl::fetch() {
 
 bool CDAOEFSet::Impl::addNew() {
     dropPending();
-    if (!store_->lock())
+    if (!store_->lock()) {
+        refused_ = true;
         return false;
+    }
     edit_ = Edit::Adding;
     for (const auto& c : columns_)
         resetValue(c.type, c.value);
@@ -548,6 +556,7 @@ bool CDAOEFSet::Impl::addNew() {
 
 bool CDAOEFSet::Impl::startEdit() {
     dropPending();
+    refused_ = true;
     if (atEnd() || isDeleted()) {
         vantora::db::reportError(isDeleted() && !onDeleted_ ? MsgRowDeleted : MsgNoCurrent);
         return false;
@@ -562,6 +571,7 @@ bool CDAOEFSet::Impl::startEdit() {
             vantora::db::reportError(MsgRowDeleted);
         return false;
     }
+    refused_ = false;
     snapshot_.clear();
     for (const auto& c : columns_)
         snapshot_.push_back(toVariant(c.type, c.value));
@@ -646,7 +656,13 @@ bool CDAOEFSet::Impl::updateRow() {
 
 bool CDAOEFSet::Impl::update() {
     if (edit_ == Edit::None) {
-        vantora::db::reportError(CDAOEFSet::MsgUpdateWithoutEdit);
+        // After an add or edit that could not start (already reported) the
+        // update fails quietly: the caller learns it from LastOpFailed.
+        if (refused_)
+            silentFailure_ = true;
+        else
+            vantora::db::reportError(CDAOEFSet::MsgUpdateWithoutEdit);
+        refused_ = false;
         return false;
     }
     const bool adding = edit_ == Edit::Adding;
@@ -731,7 +747,7 @@ public:
         if (!outer_)
             return;
         set_.m_bInOperation = false;
-        set_.m_bLastOpFailed = vantora::db::errorCount() != errors_;
+        set_.m_bLastOpFailed = set_.d_->takeSilentFailure() || vantora::db::errorCount() != errors_;
     }
     FailureScope(const FailureScope&) = delete;
     FailureScope& operator=(const FailureScope&) = delete;

@@ -72,10 +72,12 @@ TEST_F(Locking, SecondEditorWaitsThenGetsTheEnginesErrorAndWritesNothing) {
     EXPECT_EQ(notices_->last(), "Error: database is locked");
     EXPECT_EQ(notices_->entries()[0].icon, vantora::notice::Icon::Exclamation);
     set.Name = "second";
-    set.Op(CDAOEFSet::opUpdate); // no edit was started: reported, nothing written
-    EXPECT_EQ(notices_->last(), CDAOEFSet::MsgUpdateWithoutEdit);
+    set.Op(CDAOEFSet::opUpdate); // the edit never started: nothing written, no second message
+    EXPECT_TRUE(set.LastOpFailed());
+    EXPECT_EQ(notices_->count(), 1u);
     set.Op(CDAOEFSet::opAddNew);
     EXPECT_TRUE(set.LastOpFailed());
+    EXPECT_EQ(notices_->count(), 2u);
 
     release.set_value();
     holder.join();
