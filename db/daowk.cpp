@@ -255,6 +255,8 @@ int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& member
     if (!in.is_open())
         return 0;
     OpenSet(false);
+    if (!IsOpen())
+        return 0;
     CBatchScope batch(*this);
     CDAOSmMem members;
     // Whether each member id of the file is a member here, looked up once.
@@ -294,7 +296,8 @@ int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& member
         for (int i = 0; i < StationCount; ++i)
             SetStnVal(i, ToShort(f[static_cast<std::size_t>(5 + i)]));
         Op(opUpdate);
-        ++count;
+        if (!LastOpFailed())
+            ++count;
     }
     batch.Finish();
     Op(opClose);
