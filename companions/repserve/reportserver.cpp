@@ -1,0 +1,44 @@
+#include "reportserver.h"
+
+#include "db/daoreport.h"
+
+CReportServer::CReportServer(std::ostream& log) : log_(log), report_(std::make_unique<CReport>()) {}
+
+CReportServer::Pass CReportServer::ProcessQueue() {
+    Pass pass;
+    CDAOReport queue;
+    if (queue.FindReports() == 0)
+        return pass;
+    while (!queue.IsEOF()) {
+        // The request's values are copied: printing may change them.
+        const int kind = static_cast<int>(queue.ltype);
+        long id = queue.lid;
+        CEFOleDateTime date0 = queue.date0;
+        CEFOleDateTime date1 = queue.date1;
+        std::string str0 = queue.str0;
+        std::string str1 = queue.str1;
+        std::string str2 = queue.str2;
+        report_->PrintReport(kind, id, date0, date1, str0, str1, str2);
+
+        switch (report_->GetLastResult()) {
+        case CReport::result::printed:
+            ++pass.printed;
+            queue.DelCurrent();
+            break;
+        case CReport::result::empty:
+            ++pass.empty;
+            log_ << report_->GetLastError() << " (kind " << kind << ", id " << queue.lid
+                 << "); request removed" << std::endl;
+            queue.DelCurrent();
+            break;
+        default:
+            ++pass.kept;
+            log_ << report_->GetLastError() << " (kind " << kind << ", id " << queue.lid
+                 << "); request kept" << std::endl;
+            queue.Op(CDAOEFSet::opMoveNext);
+            break;
+        }
+    }
+    queue.Op(CDAOEFSet::opClose);
+    return pass;
+}

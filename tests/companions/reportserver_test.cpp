@@ -1,0 +1,139 @@
+#include "companions/repserve/reportserver.h"
+
+#include "custom/guiapp.h"
+#include "custom/reportdata.h"
+#include "support/facility.h"
+
+#include <gtest/gtest.h>
+
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QProcessEnvironment>
+
+#include <filesystem>
+#include <sstream>
+
+using namespace vantora::test;
+
+namespace {
+
+// A facility with one member, workouts in a known and in the unknown class,
+// and an empty report queue.
+class ServerOnFacility : public ::testing::Test {
+protected:
+    ServerOnFacility() {
+        ensureGuiApp();
+        addMember(f, 5, "Ann", "Lee");
+        addWorkout(f, 5, 0, sqlDate(2026, 12, 3, 9, 0), sqlDate(2026, 12, 3, 10, 0));
+        addWorkout(f, 5, 99, sqlDate(2026, 12, 4, 9, 0), sqlDate(2026, 12, 4, 10, 0));
+    }
+
+    // One request of every kind, each with what its report needs.
+    void queueEveryKind() {
+        const std::string d0 = sqlDate(2026, 12, 1), d1 = sqlDate(2026, 12, 7);
+        addRequest(f, 0, 5);
+        addRequest(f, 1, 0);
+        addRequest(f, 2, 0x03);
+        addRequest(f, 3, 0x04);
+        addRequest(f, 4, 0x02, "0", "0", "FIT", "FIT 101", "01");
+        addRequest(f, 5, 0, d0, d1);
+        addRequest(f, 6, 0x02 | 0x10);
+        addRequest(f, 7, 5, "0", "0", "101", "- All Classes -");
+        addRequest(f, 8, 0x02, d0, d1, "FIT", "FIT 101", "01");
+        addRequest(f, 9, 5, d0);
+        addRequest(f, 10, 5, d0, d1);
+        addRequest(f, 11, 5, d0);
+        addRequest(f, 12, 5, d0, d1);
+        addRequest(f, 13, 0);
+    }
+
+    long long queued() const { return f.count("reports.mdb", "SELECT COUNT(*) FROM Reports"); }
+
+    std::vector<std::string> pdfs() const {
+        std::vector<std::string> out;
+        for (const auto& e : std::filesystem::directory_iterator(f.printFolder()))
+            out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+
+    FakeClock clock{2026, 12, 7, 10, 0, 0};
+    Facility f;
+};
+
+TEST_F(ServerOnFacility, PrintsOnePdfPerRequestAndEmptiesTheQueue) {
+    queueEveryKind();
+    std::ostringstream log;
+    CReportServer server(log);
+    const auto pass = server.ProcessQueue();
+    EXPECT_EQ(pass.printed, 14);
+    EXPECT_EQ(pass.empty, 0);
+    EXPECT_EQ(pass.kept, 0);
+    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(queued(), 0);
+    const auto files = pdfs();
+    ASSERT_EQ(files.size(), 14u);
+    for (const auto& name : files) {
+        EXPECT_EQ(name.substr(name.size() - 4), ".pdf") << name;
+        EXPECT_GT(std::filesystem::file_size(f.printFolder() + name), 0u) << name;
+    }
+    EXPECT_EQ(std::count(files.begin(), files.end(), "Member Profile 20261207-100000.pdf"), 1);
+    EXPECT_EQ(
+        std::count(files.begin(), files.end(), "Category Unknown Workouts 20261207-100000.pdf"), 1);
+    // A second pass finds nothing to do.
+    EXPECT_EQ(server.ProcessQueue().printed, 0);
+}
+
+TEST_F(ServerOnFacility, RequestsWithNothingToPrintAreLoggedAndRemovedInOrder) {
+    addRequest(f, 42, 0);
+    addRequest(f, 0, 777);
+    addRequest(f, 1, 0);
+    std::ostringstream log;
+    CReportServer server(log);
+    const auto pass = server.ProcessQueue();
+    EXPECT_EQ(pass.printed, 1);
+    EXPECT_EQ(pass.empty, 2);
+    EXPECT_EQ(queued(), 0);
+    EXPECT_EQ(log.str(), "Error: report kind 42 does not exist (kind 42, id 0); request removed\n"
+                         "Nothing to print for the report \"Member Profile\" (kind 0, id 777); "
+                         "request removed\n");
+    EXPECT_EQ(pdfs(), std::vector<std::string>{"Member Count 20261207-100000.pdf"});
+}
+
+TEST_F(ServerOnFacility, RequestsThatCannotBePrintedStayQueued) {
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this computer has a default printer";
+    ScopedEnv noFolder("VANTO_PRINT", nullptr);
+    addRequest(f, 1, 0);
+    addRequest(f, 3, 0x02);
+    std::ostringstream log;
+    CReportServer server(log);
+    const auto pass = server.ProcessQueue();
+    EXPECT_EQ(pass.kept, 2);
+    EXPECT_EQ(queued(), 2);
+    EXPECT_NE(log.str().find("request kept"), std::string::npos) << log.str();
+}
+
+TEST_F(ServerOnFacility, OnceModeOfTheProgramEmptiesTheQueue) {
+    queueEveryKind();
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(REPSERVE_PROGRAM), {QStringLiteral("--once")});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(queued(), 0);
+    EXPECT_EQ(pdfs().size(), 14u);
+}
+
+TEST_F(ServerOnFacility, ProgramRefusesUnknownArguments) {
+    QProcess process;
+    process.start(QStringLiteral(REPSERVE_PROGRAM), {QStringLiteral("--bogus")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_NE(process.readAllStandardError().indexOf("Usage: repserve"), -1);
+}
+
+} // namespace
