@@ -1,5 +1,7 @@
 #include "daocls.h"
 
+#include "schema.h"
+
 #include "util/text.h"
 
 #include <array>
@@ -193,19 +195,8 @@ std::string CDAOCls::ExportText(std::string const& text, char delimiter) {
     return out;
 }
 
-std::string CDAOCls::CutText(std::string text, std::size_t limit) {
-    std::size_t chars = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        // Count lead bytes only; continuation bytes belong to the character before.
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
-            if (chars == limit) {
-                text.resize(i);
-                break;
-            }
-            ++chars;
-        }
-    }
-    return text;
+std::string CDAOCls::FitColumn(std::string const& text, const char* table, const char* column) {
+    return vantora::db::schema::fitText(text, vantora::db::schema::textLimit(table, column));
 }
 
 void CDAOCls::Save(CText* text) const {
@@ -239,9 +230,12 @@ int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& 
         if (takeLineEnd(in))
             break;
         const unsigned char fileIndx = ToByte(ReadField(in, delimiter, ReadLimit));
-        const std::string cat = CutText(ReadField(in, delimiter, ReadLimit), CategoryLimit);
-        const std::string cour = CutText(ReadField(in, delimiter, ReadLimit), CourseLimit);
-        const std::string sec = CutText(ReadField(in, delimiter, ReadLimit), SectionLimit);
+        const std::string cat =
+            FitColumn(ReadField(in, delimiter, ReadLimit), "Classes", "Category");
+        const std::string cour =
+            FitColumn(ReadField(in, delimiter, ReadLimit), "Classes", "Course");
+        const std::string sec =
+            FitColumn(ReadField(in, delimiter, ReadLimit), "Classes", "Section");
         std::array<std::string, 4> rest;
         for (auto& f : rest)
             f = ReadField(in, delimiter, ReadLimit);
@@ -272,7 +266,8 @@ int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& 
         ReEvaluationBonus = ToShort(rest[2]);
         OtherBonus = ToShort(rest[3]);
         Op(opUpdate);
-        ++stored;
+        if (!LastOpFailed())
+            ++stored;
     }
     Op(opClose);
     return stored;

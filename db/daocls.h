@@ -6,7 +6,6 @@
 
 #include "daoefset.h"
 
-#include <cstddef>
 #include <istream>
 
 class CDAOCls : public CDAOEFSet {
@@ -16,10 +15,6 @@ public:
     // Class slots are 0..98; these two are shown by name.
     static constexpr unsigned char UnknownClass = 99;
     static constexpr unsigned char AllClasses = 101;
-    // Column limits of the three texts; a restore cuts longer ones.
-    static constexpr std::size_t CategoryLimit = 29;
-    static constexpr std::size_t CourseLimit = 29;
-    static constexpr std::size_t SectionLimit = 29;
 
     long MemberID = 0;
     unsigned char ClassIndx = 0;
@@ -77,8 +72,8 @@ public:
     // Text as it may stand in an export field: the delimiter and line breaks,
     // which would split the field or the line, become spaces.
     static std::string ExportText(std::string const& text, char delimiter);
-    // Text cut to at most limit characters, never inside a UTF-8 sequence.
-    static std::string CutText(std::string text, std::size_t limit);
+    // Text cut to the character limit of a column of the Members store.
+    static std::string FitColumn(std::string const& text, const char* table, const char* column);
 
 private:
     int CountMatching(char const* category, char const* course, char const* section, int parts);

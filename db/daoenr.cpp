@@ -33,7 +33,7 @@ int CDAOEnr::RestoreFields(std::istream& in, char const& delimiter, long const& 
     EnrollmentPeriod = ToByte(ReadField(in, delimiter, ReadLimit));
     IncentiveClub = ToByte(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
-    const bool stored = !IsEditing();
+    const bool stored = !LastOpFailed();
     Op(opClose);
     return stored ? 1 : 0;
 }

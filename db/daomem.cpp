@@ -320,11 +320,7 @@ bool CDAOMem::Test(std::ifstream& in, char const& delimiter) const {
     if (!in.is_open() || !in.good())
         return false;
     std::string line;
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return IsMemberLine(line, delimiter);
+    return ReadLine(in, line) && IsMemberLine(line, delimiter);
 }
 
 int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
@@ -338,9 +334,7 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
     CBatchScope batch(members);
     int restored = 0;
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+    while (ReadLine(in, line)) {
         // A damaged line (short, a stray delimiter, a bad id) is skipped
         // before anything of it is written.
         if (!IsMemberLine(line, delimiter))

@@ -91,21 +91,21 @@ int CDAOProf::Restore(std::ifstream& in, char const& delimiter, long const& memb
 int CDAOProf::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
                             bool const& replace) {
     constexpr std::size_t ReadLimit = 4096;
-    auto text = [&](std::size_t limit) {
-        return CDAOCls::CutText(ReadField(in, delimiter, ReadLimit), limit);
+    auto text = [&](const char* column) {
+        return CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Profiles", column);
     };
     const int found = FindProfile(memberId);
     Op(replace && found > 0 ? opEdit : opAddNew);
     MemberID = memberId;
-    Address = text(AddressLimit);
-    City = text(CityLimit);
-    State = text(StateLimit);
-    Zip = text(ZipLimit);
-    Phone = text(PhoneLimit);
-    Email = text(EmailLimit);
-    EmerContactName = text(EmerContactNameLimit);
-    EmerContactPhone = text(EmerContactPhoneLimit);
-    FamilyPhysician = text(FamilyPhysicianLimit);
+    Address = text("Address");
+    City = text("City");
+    State = text("State");
+    Zip = text("Zip");
+    Phone = text("Phone");
+    Email = text("Email");
+    EmerContactName = text("EmerContactName");
+    EmerContactPhone = text("EmerContactPhone");
+    FamilyPhysician = text("FamilyPhysician");
     SignedRelease = ToByte(ReadField(in, delimiter, ReadLimit));
     Employee = ToByte(ReadField(in, delimiter, ReadLimit));
     Birthday = ToDateTime(ReadField(in, delimiter, ReadLimit));
@@ -113,7 +113,7 @@ int CDAOProf::RestoreFields(std::istream& in, char const& delimiter, long const&
     Goals = ToLong(ReadField(in, delimiter, ReadLimit));
     MedHistory = ToLong(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
-    const bool stored = !IsEditing();
+    const bool stored = !LastOpFailed();
     Op(opClose);
     return stored ? 1 : 0;
 }

@@ -4,7 +4,6 @@
 
 #include "daoefset.h"
 
-#include <cstddef>
 #include <istream>
 
 class CDAOProf : public CDAOEFSet {
@@ -43,17 +42,7 @@ public:
         medTobacco = 1048576
     };
 
-    static constexpr std::size_t AddressLimit = 29;
-    static constexpr std::size_t CityLimit = 18;
-    static constexpr std::size_t StateLimit = 3;
-    static constexpr std::size_t ZipLimit = 11;
-    static constexpr std::size_t PhoneLimit = 15;
-    static constexpr std::size_t EmailLimit = 33;
-    static constexpr std::size_t EmerContactNameLimit = 33;
-    static constexpr std::size_t EmerContactPhoneLimit = 15;
-    static constexpr std::size_t FamilyPhysicianLimit = 33;
-
-    CDAOProf() { m_nFields = 17; }
+    CDAOProf() { m_nFields = 16; }
 
     long MemberID = 0;
     std::string Address;

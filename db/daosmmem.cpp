@@ -125,12 +125,13 @@ int CDAOSmMem::RestoreFields(std::istream& in, char const& delimiter, long const
     Op(replace && found > 0 ? opEdit : opAddNew);
     MemberID = memberId;
     Barcode = ToLong(ReadField(in, delimiter, ReadLimit));
-    FirstName = CDAOCls::CutText(ReadField(in, delimiter, ReadLimit), FirstNameLimit);
-    MiddleInitial = CDAOCls::CutText(ReadField(in, delimiter, ReadLimit), MiddleInitialLimit);
-    LastName = CDAOCls::CutText(ReadField(in, delimiter, ReadLimit), LastNameLimit);
+    FirstName = CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "FirstName");
+    MiddleInitial =
+        CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "MiddleInitial");
+    LastName = CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "LastName");
     MemberStatus = ToByte(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
-    const bool stored = !IsEditing();
+    const bool stored = !LastOpFailed();
     Op(opClose);
     return stored ? 1 : 0;
 }

@@ -3,17 +3,12 @@
 
 #include "daoefset.h"
 
-#include <cstddef>
 #include <istream>
 
 class CDAOSmMem : public CDAOEFSet {
 public:
     // Which key a lookup uses.
     enum id { idMember = 0, idBarcode = 1 };
-
-    static constexpr std::size_t FirstNameLimit = 13;
-    static constexpr std::size_t MiddleInitialLimit = 2;
-    static constexpr std::size_t LastNameLimit = 21;
 
     CDAOSmMem() { m_nFields = 6; }
 
