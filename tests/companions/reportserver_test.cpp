@@ -3,6 +3,7 @@
 #include "custom/guiapp.h"
 #include "custom/reportdata.h"
 #include "support/facility.h"
+#include "vantoapi/appinstance.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,34 @@ TEST_F(ServerOnFacility, OnceModeOfTheProgramEmptiesTheQueue) {
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(queued(), 0);
     EXPECT_EQ(pdfs().size(), 14u);
+}
+
+TEST_F(ServerOnFacility, ServingProgramPrintsWhatIsQueuedAndQuitsWhenAsked) {
+    addRequest(f, 1, 0);
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(env);
+    process.start(QStringLiteral(REPSERVE_PROGRAM),
+                  {QStringLiteral("--interval"), QStringLiteral("1")});
+    ASSERT_TRUE(process.waitForStarted());
+    // Wait for the first pass and the server's claim on its title; the
+    // bound only keeps a broken server from hanging the test.
+    for (int i = 0; i < 600 && (queued() != 0 || !CAppInstance::isRunning("Report Server")); ++i)
+        process.waitForFinished(100);
+    EXPECT_EQ(queued(), 0);
+    EXPECT_EQ(pdfs().size(), 1u);
+    // A request queued while it runs is printed by a later poll.
+    addRequest(f, 3, 0x02);
+    for (int i = 0; i < 600 && queued() != 0; ++i)
+        process.waitForFinished(100);
+    EXPECT_EQ(queued(), 0);
+    EXPECT_EQ(pdfs().size(), 2u);
+
+    EXPECT_TRUE(CAppInstance::postQuit("Report Server"));
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0);
 }
 
 TEST_F(ServerOnFacility, ProgramRefusesUnknownArguments) {
