@@ -182,15 +182,6 @@ std::string writeStore(const fs::path& file, schema::Store store, const std::vec
     return error;
 }
 
-void removeStores(const fs::path& folder) {
-    for (schema::Store store : schema::stores) {
-        const fs::path file = folder / schema::fileName(store);
-        std::error_code ec;
-        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-            fs::remove(fs::path(file.string() + suffix), ec);
-    }
-}
-
 bool hasControlCharacter(const std::string& s) {
     for (unsigned char ch : s) {
         if (ch < 0x20 || ch == 0x7F)
@@ -247,11 +238,20 @@ std::string create(const std::string& folder, const Settings& settings) {
             writeStore(path / schema::fileName(store), store,
                        store == schema::Store::Center ? centerFills : std::vector<Fill>{});
         if (!error.empty()) {
-            removeStores(path);
+            remove(folder);
             return error;
         }
     }
     return {};
+}
+
+void remove(const std::string& folder) {
+    for (schema::Store store : schema::stores) {
+        const fs::path file = fs::path(folder) / schema::fileName(store);
+        std::error_code ec;
+        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+            fs::remove(fs::path(file.string() + suffix), ec);
+    }
 }
 
 } // namespace vantora::db::facility

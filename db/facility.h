@@ -33,4 +33,8 @@ bool exists(const std::string& folder);
 // refused and left untouched.
 std::string create(const std::string& folder, const Settings& settings);
 
+// Removes the four store files (with their journals) from the folder, for a
+// facility whose filling failed; other files stay.
+void remove(const std::string& folder);
+
 } // namespace vantora::db::facility
