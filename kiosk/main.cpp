@@ -7,6 +7,7 @@
 #include "vantoapi/appinstance.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -26,6 +27,9 @@ int main(int argc, char* argv[]) {
     doc.FlushWorkouts();
 
     CMainFrame frame(doc);
+    // Fill the screen even where no window manager maximizes for us.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        frame.setGeometry(screen->geometry());
     frame.showMaximized();
     const int rc = app.exec();
     if (!frame.isHidden())

@@ -20,8 +20,10 @@ constexpr int IdMessageField = 157;
 
 QFont BoldFont(int pixels) {
     QFont f;
+    // A narrow sans-serif face, so message lines of up to 48 characters fit
+    // beside the keypad.
     f.setStyleHint(QFont::SansSerif);
-    f.setFamily(QStringLiteral("DejaVu Sans"));
+    f.setFamily(QStringLiteral("DejaVu Sans Condensed"));
     f.setBold(true);
     f.setPixelSize(std::max(pixels, 1));
     return f;
@@ -42,6 +44,9 @@ CVantoraTouchView::CVantoraTouchView(CVantoraTouchDoc& doc, QWidget* parent)
     idle_.setInterval(IdleFlushMs);
     connect(&idle_, &QTimer::timeout, this, [this] { doc_.Idle(); });
     doc_.onChanged = [this] { Changed(); };
+    // The document may already show its first screen: arm what it needs.
+    ArmTimers();
+    idle_.start();
 }
 
 CVantoraTouchView::~CVantoraTouchView() {

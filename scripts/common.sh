@@ -9,7 +9,7 @@ VANTORA_PACKAGES=(
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 xvfb xauth x11-apps imagemagick poppler-utils
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-dejavu-extra
 )
 
 as_root() {
