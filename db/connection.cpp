@@ -21,12 +21,11 @@ std::atomic<int> g_busyTimeout{5000};
 std::atomic<int> g_batchInterval{200};
 std::atomic<unsigned long long> g_connectionSerial{0};
 
-// The stores this thread has open. A store lives while a set or batch of
-// the thread uses it; its connection closes with the last of them, so a
-// store file replaced meanwhile (compaction, restore of a copy) is opened
-// afresh by the next set.
+// The stores this thread has open, closed at thread exit. A store whose
+// file was replaced or removed is dropped from here when the next store is
+// opened; sets still using it keep it until they let go.
 struct Registry {
-    std::map<std::string, std::weak_ptr<Store>> stores;
+    std::map<std::string, std::shared_ptr<Store>> stores;
 };
 
 // Identity of a file on disk, to notice a store file that was replaced.
@@ -81,10 +80,7 @@ void reportError(const std::string& text) {
 
 void setBusyTimeout(int milliseconds) {
     g_busyTimeout = milliseconds < 0 ? 0 : milliseconds;
-    for (auto& [path, weak] : registry().stores) {
-        auto store = weak.lock();
-        if (!store)
-            continue;
+    for (auto& [path, store] : registry().stores) {
         QSqlDatabase db = store->database();
         QSqlError ignored;
         runPragma(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(g_busyTimeout.load()),
@@ -108,6 +104,7 @@ Store::Store(std::string path, QString connectionName)
     : path_(std::move(path)), name_(std::move(connectionName)) {}
 
 Store::~Store() {
+    statements_.clear();
     {
         QSqlDatabase db = database();
         if (db.isOpen()) {
@@ -149,6 +146,7 @@ bool Store::commit() {
 }
 
 bool Store::lock() {
+    ++writes_;
     if (!inTransaction_ && !begin())
         return false;
     ++holds_;
@@ -231,6 +229,23 @@ QStringList Store::columns(const QString& table) {
     return names;
 }
 
+QSqlQuery* Store::prepared(const QString& sql) {
+    auto it = statements_.find(sql);
+    if (it != statements_.end())
+        return it->second.get();
+    // Statements of filters no longer in use are dropped now and then.
+    if (statements_.size() >= 128)
+        statements_.clear();
+    auto q = std::make_unique<QSqlQuery>(database());
+    q->setForwardOnly(true);
+    if (!q->prepare(sql)) {
+        const std::string text = errorText(q->lastError());
+        reportError(text);
+        return nullptr;
+    }
+    return statements_.emplace(sql, std::move(q)).first->second.get();
+}
+
 std::shared_ptr<Store> openStore(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -243,9 +258,8 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     auto& stores = registry().stores;
     const auto identity = fileIdentity(key);
     if (auto it = stores.find(key); it != stores.end()) {
-        auto cached = it->second.lock();
-        if (cached && cached->identity() == identity)
-            return cached;
+        if (it->second->identity() == identity)
+            return it->second;
         stores.erase(it);
     }
 
@@ -291,9 +305,9 @@ std::shared_ptr<Store> openStore(const std::string& path) {
                            {key, failure.toStdString()}));
         return nullptr;
     }
-    // Forget stores whose last user has gone.
+    // Forget stores whose file has gone or been replaced.
     for (auto it = stores.begin(); it != stores.end();)
-        it = it->second.expired() ? stores.erase(it) : std::next(it);
+        it = fileIdentity(it->first) != it->second->identity() ? stores.erase(it) : std::next(it);
     stores[key] = store;
     return store;
 }

@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
@@ -56,6 +57,14 @@ public:
     // empty (after a notice) when the table does not exist.
     QStringList columns(const QString& table);
 
+    // The statement for an SQL text, prepared once per connection and kept;
+    // null, after a notice, when the engine refuses it. Each use binds,
+    // runs, reads and finishes it before returning, so sets share it.
+    QSqlQuery* prepared(const QString& sql);
+    // Counts the write locks taken, so that cached rows can tell that
+    // this program may have changed the store since they were read.
+    unsigned long long writes() const { return writes_; }
+
     using Identity = std::pair<unsigned long long, unsigned long long>;
     const Identity& identity() const { return identity_; }
     void setIdentity(const Identity& identity) { identity_ = identity; }
@@ -72,12 +81,15 @@ private:
     bool inTransaction_ = false;
     QElapsedTimer held_;
     std::map<QString, QStringList> columns_;
+    std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
+    unsigned long long writes_ = 0;
     Identity identity_{0, 0};
 };
 
-// This thread's connection to the store file at path, opened on first use.
-// Null, after a notice, when the file is missing, unreadable or not an
-// SQLite database.
+// This thread's connection to the store file at path, opened on first use
+// and kept for the thread's life (a file replaced on disk, as by a
+// compaction, is opened afresh). Null, after a notice, when the file is
+// missing, unreadable or not an SQLite database.
 std::shared_ptr<Store> openStore(const std::string& path);
 
 // How long a write waits for another program's lock before giving up, in

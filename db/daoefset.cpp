@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <unordered_map>
 #include <utility>
 
 namespace dialect = vantora::db::dialect;
@@ -194,15 +195,10 @@ public:
         return moveTo(firstLive());
     }
 
-    // Closes the set and lets go of its connection, with the statements
-    // prepared on it.
+    // Closes the set and lets go of its connection.
     void close() {
         dropPending();
-        deleteQuery_.reset();
-        inserts_.clear();
-        rowQuery_.reset();
-        keyQuery_.reset();
-        keySql_.clear();
+        cache_.clear();
         store_.reset();
         bound_ = false;
         open_ = false;
@@ -257,8 +253,9 @@ public:
     }
 
     // Puts the cursor on a row index (total() is the end) and reads the row.
-    bool moveTo(std::size_t row) {
+    bool moveTo(std::size_t row, bool walking = false) {
         dropPending();
+        walked_ = walking ? walked_ + 1 : 0;
         cur_ = row;
         onDeleted_ = false;
         missing_ = false;
@@ -271,7 +268,7 @@ public:
     bool moveNext() {
         if (atEnd())
             return true;
-        return moveTo(nextLive(onDeleted_ ? cur_ : cur_ + 1));
+        return moveTo(nextLive(onDeleted_ ? cur_ : cur_ + 1), true);
     }
     bool moveLast() { return atEnd() ? true : moveTo(lastLive()); }
 
@@ -287,10 +284,11 @@ private:
 
     bool bind();
     bool runKeyQuery();
-    bool fetch();
+    bool fetch(bool fresh = false);
+    bool fetchBlock();
     bool insertRow();
     bool updateRow();
-    std::optional<QSqlQuery>& insertQuery(std::size_t table);
+    void buildStatements();
 
     CDAOEFSet& owner_;
     std::shared_ptr<Store> store_;
@@ -318,13 +316,20 @@ private:
     bool refused_ = false; // the last add or edit could not start
     std::vector<QVariant> snapshot_;
 
-    // Prepared statements, kept while their SQL text stays the same. They
-    // are declared after store_ so they go before its connection does.
-    QString keySql_;
-    std::optional<QSqlQuery> keyQuery_;
-    std::optional<QSqlQuery> rowQuery_;
-    std::vector<std::optional<QSqlQuery>> inserts_;
-    std::optional<QSqlQuery> deleteQuery_;
+    // SQL of the statements the set runs, prepared and kept by the store.
+    QString rowSql_;
+    QString blockSql_;
+    std::vector<QString> insertSql_;
+    QString deleteSql_;
+
+    // Rows read ahead while the cursor walks a single table forward, by
+    // key; dropped when this program writes to the store, on requery and
+    // on close. An edit always reads its row afresh.
+    static constexpr int BlockRows = 64;
+    static constexpr long WalkBeforeBlocks = 4;
+    std::unordered_map<qint64, std::vector<QVariant>> cache_;
+    unsigned long long cacheWrites_ = 0;
+    long walked_ = 0; // consecutive moves to the next row
 };
 
 bool CDAOEFSet::Impl::bind() {
@@ -427,10 +432,41 @@ bool CDAOEFSet::Impl::bind() {
         paramByName_.emplace(p.name, &p);
     }
     stride_ = tables_.size();
-    inserts_.clear();
-    inserts_.resize(tables_.size());
+    buildStatements();
     bound_ = true;
     return true;
+}
+
+void CDAOEFSet::Impl::buildStatements() {
+    std::string cols, from, where;
+    for (const auto& c : columns_)
+        cols += (cols.empty() ? "" : ", ") + c.reference;
+    if (cols.empty())
+        cols = "1";
+    for (const auto& t : tables_) {
+        from += (from.empty() ? "" : ", ") + dialect::quote(t);
+        where += (where.empty() ? "" : " AND ") + dialect::quote(t) + "._key = ?";
+    }
+    rowSql_ = QString::fromStdString(dialect::select(cols, from, where, "", 0));
+    std::string marks;
+    for (int i = 0; i < BlockRows; ++i)
+        marks += i ? ", ?" : "?";
+    blockSql_ = QString::fromStdString(
+        dialect::select(dialect::quote(tables_[0]) + "._key, " + cols, from,
+                        dialect::quote(tables_[0]) + "._key IN (" + marks + ")", "", 0));
+    insertSql_.clear();
+    for (std::size_t t = 0; t < tables_.size(); ++t) {
+        std::string names, values;
+        for (std::size_t i : insertColumns_[t]) {
+            names += (names.empty() ? "" : ", ") + dialect::quote(columns_[i].name);
+            values += values.empty() ? "?" : ", ?";
+        }
+        std::string sql = "INSERT INTO " + dialect::quote(tables_[t]);
+        sql += names.empty() ? " DEFAULT VALUES" : " (" + names + ") VALUES (" + values + ")";
+        insertSql_.push_back(QString::fromStdString(sql));
+    }
+    deleteSql_ =
+        QString::fromStdString("DELETE FROM " + dialect::quote(tables_[0]) + " WHERE _key = ?");
 }
 
 bool CDAOEFSet::Impl::runKeyQuery() {
@@ -453,42 +489,33 @@ bool CDAOEFSet::Impl::runKeyQuery() {
     const QString sql =
         QString::fromStdString(dialect::select(keys, from, where, sort.sql, maxRecords));
 
-    if (!keyQuery_ || sql != keySql_) {
-        keyQuery_.emplace(store_->database());
-        keyQuery_->setForwardOnly(true);
-        keySql_.clear();
-        if (!keyQuery_->prepare(sql)) {
-            vantora::db::reportError(vantora::db::errorText(keyQuery_->lastError()));
-            keyQuery_.reset();
-            return false;
-        }
-        keySql_ = sql;
-    }
+    QSqlQuery* q = store_->prepared(sql);
+    if (!q)
+        return false;
     std::vector<const Param*> bound;
     for (const auto& p : filter.params)
         bound.push_back(paramByName_.at(p));
     for (const auto& p : sort.params)
         bound.push_back(paramByName_.at(p));
     for (std::size_t i = 0; i < bound.size(); ++i)
-        keyQuery_->bindValue(static_cast<int>(i), toVariant(bound[i]->type, bound[i]->value));
+        q->bindValue(static_cast<int>(i), toVariant(bound[i]->type, bound[i]->value));
 
     keys_.clear();
     live_ = 0;
     tombstones_ = 0;
-    if (!keyQuery_->exec()) {
-        vantora::db::reportError(vantora::db::errorText(keyQuery_->lastError()));
-        keyQuery_->finish();
-        return false;
+    cache_.clear();
+    bool ok = q->exec();
+    if (ok) {
+        const int stride = static_cast<int>(stride_);
+        while (q->next()) {
+            for (int k = 0; k < stride; ++k)
+                keys_.push_back(q->value(k).toLongLong());
+        }
+        ok = !q->lastError().isValid();
     }
-    const int stride = static_cast<int>(stride_);
-    while (keyQuery_->next()) {
-        for (int k = 0; k < stride; ++k)
-            keys_.push_back(keyQuery_->value(k).toLongLong());
-    }
-    const bool failed = keyQuery_->lastError().isValid();
-    const std::string error = failed ? vantora::db::errorText(keyQuery_->lastError()) : "";
-    keyQuery_->finish();
-    if (failed) {
+    const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+    q->finish();
+    if (!ok) {
         keys_.clear();
         vantora::db::reportError(error);
         return false;
@@ -500,45 +527,92 @@ bool CDAOEFSet::Impl::runKeyQuery() {
     return true;
 }
 
-bool CDAOEFSet::Impl::fetch() {
-    if (!rowQuery_) {
-        std::string cols, from, where;
-        for (const auto& c : columns_)
-            cols += (cols.empty() ? "" : ", ") + c.reference;
-        if (cols.empty())
-            cols = "1";
-        for (const auto& t : tables_) {
-            from += (from.empty() ? "" : ", ") + dialect::quote(t);
-            where += (where.empty() ? "" : " AND ") + dialect::quote(t) + "._key = ?";
+// Reads the current row into the bound members: from the rows read ahead
+// when they are still good, else by key. A row that is gone (deleted by
+// another program since the set was opened) keeps its place until the next
+// requery, with empty values.
+bool CDAOEFSet::Impl::fetch(bool fresh) {
+    const qint64 key = keys_[cur_ * stride_];
+    if (!fresh && stride_ == 1) {
+        if (cacheWrites_ != store_->writes()) {
+            // This program wrote meanwhile: read ahead again only once the
+            // cursor walks on without writing.
+            cache_.clear();
+            cacheWrites_ = store_->writes();
+            walked_ = 0;
         }
-        rowQuery_.emplace(store_->database());
-        rowQuery_->setForwardOnly(true);
-        if (!rowQuery_->prepare(
-                QString::fromStdString(dialect::select(cols, from, where, "", 0)))) {
-            vantora::db::reportError(vantora::db::errorText(rowQuery_->lastError()));
-            rowQuery_.reset();
+        if (cache_.empty() && walked_ >= WalkBeforeBlocks && !fetchBlock())
             return false;
+        if (!cache_.empty()) {
+            auto it = cache_.find(key);
+            if (it != cache_.end()) {
+                for (std::size_t i = 0; i < columns_.size(); ++i)
+                    fromVariant(columns_[i].type, columns_[i].value, it->second[i]);
+                missing_ = false;
+                cache_.erase(it);
+                return true;
+            }
         }
     }
+    QSqlQuery* q = store_->prepared(rowSql_);
+    if (!q)
+        return false;
     for (std::size_t k = 0; k < stride_; ++k)
-        rowQuery_->bindValue(static_cast<int>(k), QVariant(keys_[cur_ * stride_ + k]));
-    if (!rowQuery_->exec()) {
-        vantora::db::reportError(vantora::db::errorText(rowQuery_->lastError()));
-        rowQuery_->finish();
+        q->bindValue(static_cast<int>(k), QVariant(keys_[cur_ * stride_ + k]));
+    if (!q->exec()) {
+        const std::string error = vantora::db::errorText(q->lastError());
+        q->finish();
+        vantora::db::reportError(error);
         return false;
     }
-    if (rowQuery_->next()) {
-        for (std::size_t i = 0; i < columns_.size(); ++i)
-            fromVariant(columns_[i].type, columns_[i].value, rowQuery_->value(static_cast<int>(i)));
-        missing_ = false;
-    } else {
-        // Deleted by another program since the set was opened: the row
-        // keeps its place until the next requery, with empty values.
-        for (const auto& c : columns_)
-            resetValue(c.type, c.value);
-        missing_ = true;
+    missing_ = !q->next();
+    if (missing_ && q->lastError().isValid()) {
+        const std::string error = vantora::db::errorText(q->lastError());
+        q->finish();
+        vantora::db::reportError(error);
+        return false;
     }
-    rowQuery_->finish();
+    for (std::size_t i = 0; i < columns_.size(); ++i) {
+        if (missing_)
+            resetValue(columns_[i].type, columns_[i].value);
+        else
+            fromVariant(columns_[i].type, columns_[i].value, q->value(static_cast<int>(i)));
+    }
+    q->finish();
+    return true;
+}
+
+// Reads the next rows of the key list from the current one in one query.
+// Rows it does not return are gone; they are read (and found missing) one
+// by one when the cursor reaches them.
+bool CDAOEFSet::Impl::fetchBlock() {
+    QSqlQuery* q = store_->prepared(blockSql_);
+    if (!q)
+        return false;
+    int bound = 0;
+    for (std::size_t r = cur_; r < total() && bound < BlockRows; ++r) {
+        if (!gone(r))
+            q->bindValue(bound++, QVariant(keys_[r]));
+    }
+    for (int b = bound; b < BlockRows; ++b)
+        q->bindValue(b, QVariant(keys_[cur_]));
+    cache_.clear();
+    cacheWrites_ = store_->writes();
+    if (!q->exec()) {
+        const std::string error = vantora::db::errorText(q->lastError());
+        q->finish();
+        vantora::db::reportError(error);
+        return false;
+    }
+    const int n = static_cast<int>(columns_.size());
+    while (q->next()) {
+        std::vector<QVariant> row;
+        row.reserve(columns_.size());
+        for (int i = 0; i < n; ++i)
+            row.push_back(q->value(i + 1));
+        cache_[q->value(0).toLongLong()] = std::move(row);
+    }
+    q->finish();
     return true;
 }
 
@@ -565,7 +639,7 @@ bool CDAOEFSet::Impl::startEdit() {
         return false;
     // Read the row again under the lock, so the edit starts from what is
     // stored now and not from what another program has changed since.
-    if (!fetch() || missing_) {
+    if (!fetch(true) || missing_) {
         store_->unlock();
         if (missing_)
             vantora::db::reportError(MsgRowDeleted);
@@ -579,40 +653,24 @@ bool CDAOEFSet::Impl::startEdit() {
     return true;
 }
 
-std::optional<QSqlQuery>& CDAOEFSet::Impl::insertQuery(std::size_t table) {
-    auto& q = inserts_[table];
-    if (q)
-        return q;
-    std::string names, marks;
-    for (std::size_t i : insertColumns_[table]) {
-        names += (names.empty() ? "" : ", ") + dialect::quote(columns_[i].name);
-        marks += marks.empty() ? "?" : ", ?";
-    }
-    std::string sql = "INSERT INTO " + dialect::quote(tables_[table]);
-    sql += names.empty() ? " DEFAULT VALUES" : " (" + names + ") VALUES (" + marks + ")";
-    q.emplace(store_->database());
-    if (!q->prepare(QString::fromStdString(sql))) {
-        vantora::db::reportError(vantora::db::errorText(q->lastError()));
-        q.reset();
-    }
-    return q;
-}
-
 bool CDAOEFSet::Impl::insertRow() {
     std::vector<qint64> added(stride_);
     for (std::size_t t = 0; t < tables_.size(); ++t) {
-        auto& q = insertQuery(t);
+        QSqlQuery* q = store_->prepared(insertSql_[t]);
         if (!q)
             return false;
         const auto& cols = insertColumns_[t];
         for (std::size_t i = 0; i < cols.size(); ++i)
             q->bindValue(static_cast<int>(i),
                          toVariant(columns_[cols[i]].type, columns_[cols[i]].value));
-        if (!q->exec()) {
-            vantora::db::reportError(vantora::db::errorText(q->lastError()));
+        const bool ok = q->exec();
+        const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+        added[t] = ok ? q->lastInsertId().toLongLong() : 0;
+        q->finish();
+        if (!ok) {
+            vantora::db::reportError(error);
             return false;
         }
-        added[t] = q->lastInsertId().toLongLong();
     }
     keys_.insert(keys_.end(), added.begin(), added.end());
     ++live_;
@@ -636,18 +694,19 @@ bool CDAOEFSet::Impl::updateRow() {
         std::string sets;
         for (std::size_t i : changed[t])
             sets += (sets.empty() ? "" : ", ") + dialect::quote(columns_[i].name) + " = ?";
-        QSqlQuery q(store_->database());
-        if (!q.prepare(QString::fromStdString("UPDATE " + dialect::quote(tables_[t]) + " SET " +
-                                              sets + " WHERE _key = ?"))) {
-            vantora::db::reportError(vantora::db::errorText(q.lastError()));
+        QSqlQuery* q = store_->prepared(QString::fromStdString(
+            "UPDATE " + dialect::quote(tables_[t]) + " SET " + sets + " WHERE _key = ?"));
+        if (!q)
             return false;
-        }
         int k = 0;
         for (std::size_t i : changed[t])
-            q.bindValue(k++, toVariant(columns_[i].type, columns_[i].value));
-        q.bindValue(k, QVariant(keys_[cur_ * stride_ + t]));
-        if (!q.exec()) {
-            vantora::db::reportError(vantora::db::errorText(q.lastError()));
+            q->bindValue(k++, toVariant(columns_[i].type, columns_[i].value));
+        q->bindValue(k, QVariant(keys_[cur_ * stride_ + t]));
+        const bool ok = q->exec();
+        const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+        q->finish();
+        if (!ok) {
+            vantora::db::reportError(error);
             return false;
         }
     }
@@ -707,21 +766,18 @@ bool CDAOEFSet::Impl::deleteCurrent() {
         vantora::db::reportError(MsgJoinedDelete);
         return false;
     }
-    if (!deleteQuery_) {
-        deleteQuery_.emplace(store_->database());
-        if (!deleteQuery_->prepare(QString::fromStdString(
-                "DELETE FROM " + dialect::quote(tables_[0]) + " WHERE _key = ?"))) {
-            vantora::db::reportError(vantora::db::errorText(deleteQuery_->lastError()));
-            deleteQuery_.reset();
-            return false;
-        }
-    }
+    QSqlQuery* q = store_->prepared(deleteSql_);
+    if (!q)
+        return false;
     if (!store_->lock())
         return false;
-    deleteQuery_->bindValue(0, QVariant(keys_[cur_ * stride_]));
-    if (!deleteQuery_->exec()) {
-        vantora::db::reportError(vantora::db::errorText(deleteQuery_->lastError()));
+    q->bindValue(0, QVariant(keys_[cur_ * stride_]));
+    const bool ok = q->exec();
+    const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+    q->finish();
+    if (!ok) {
         store_->unlock();
+        vantora::db::reportError(error);
         return false;
     }
     if (!store_->unlock())

@@ -726,3 +726,63 @@ TEST_F(RecordSet, LastOpFailedFollowsTheMostRecentOperation) {
     set.Op(CDAOEFSet::opUpdate);
     EXPECT_FALSE(set.LastOpFailed());
 }
+
+// ---- reading ahead and store files replaced on disk ------------------------------------------
+
+TEST_F(RecordSet, AWalkSeesThisProgramsWritesAndOtherProgramsDeletes) {
+    std::vector<std::pair<long, std::string>> rows;
+    for (long i = 1; i <= 300; ++i)
+        rows.push_back({i, "n"});
+    addVisits(rows);
+    VisitSet walker;
+    ASSERT_EQ(walker.FindAll(), 300);
+    std::vector<long> deleted;
+    std::string seen40, seen250;
+    for (int step = 0; !walker.IsEOF(); ++step) {
+        if (walker.MemberID == 20) {
+            VisitSet editor;       // another set of the same program
+            editor.FindMember(40); // a row already read ahead
+            editor.Op(CDAOEFSet::opEdit);
+            editor.Name = "edited";
+            editor.Op(CDAOEFSet::opUpdate);
+            std::thread other(
+                [&] { runSql(store(), {"DELETE FROM Visits WHERE MemberID = 200"}); });
+            other.join();
+        }
+        if (walker.MemberID == 210) {
+            std::thread other([&] {
+                runSql(store(), {"UPDATE Visits SET Name = 'later' WHERE MemberID = 250"});
+            });
+            other.join();
+        }
+        if (walker.IsDeleted())
+            deleted.push_back(step);
+        if (walker.MemberID == 40)
+            seen40 = walker.Name;
+        if (walker.MemberID == 250)
+            seen250 = walker.Name;
+        walker.Op(CDAOEFSet::opMoveNext);
+    }
+    EXPECT_EQ(seen40, "edited");
+    EXPECT_EQ(deleted, std::vector<long>{199});
+    // Another program's change is seen at the latest once the cursor has
+    // moved a block of rows past the moment of the change.
+    EXPECT_EQ(seen250, "later");
+}
+
+TEST_F(RecordSet, AStoreFileReplacedOnDiskIsOpenedAfresh) {
+    addVisits({{1, "old"}});
+    VisitSet kept;
+    ASSERT_EQ(kept.FindAll(), 1);
+    const std::string copy = dir_.file("copy.mdb");
+    runSql(store(), {"VACUUM INTO '" + copy + "'"});
+    runSql(copy, {"UPDATE Visits SET Name = 'compacted'"});
+    std::filesystem::rename(copy, store());
+    VisitSet fresh;
+    ASSERT_EQ(fresh.FindAll(), 1);
+    EXPECT_EQ(fresh.Name, "compacted");
+    fresh.Op(CDAOEFSet::opEdit);
+    fresh.Name = "written";
+    fresh.Op(CDAOEFSet::opUpdate);
+    EXPECT_EQ(queryValue(store(), "SELECT Name FROM Visits").toString().toStdString(), "written");
+}
