@@ -1,0 +1,104 @@
+#include "courdoc.h"
+
+#include "catalog.h"
+#include "catalogrows.h"
+#include "fieldcheck.h"
+
+#include "db/daocour.h"
+#include "util/format.h"
+#include "util/notice.h"
+
+using namespace vantora;
+
+CCourDoc::CCourDoc(std::string category, long catId)
+    : category_(std::move(category)), catId_(catId) {}
+
+std::string CCourDoc::Frame() const {
+    return "Category " + category_;
+}
+
+bool CCourDoc::Load() {
+    CDAOCour cour;
+    long previous = 0;
+    for (Row& r : Cours) {
+        r.name.clear();
+        r.id = previous = cour.GenerateIDNum(previous);
+    }
+    CCatalog::OpenCourses(cour, catId_);
+    for (int i = 0; i < Rows && !cour.IsEOF(); ++i) {
+        Cours[i] = Row{cour.Cour, cour.CourID};
+        cour.Op(CDAOEFSet::opMoveNext);
+    }
+    return !cour.LastOpFailed();
+}
+
+bool CCourDoc::Validate() {
+    for (int i = 0; i < Rows; ++i) {
+        if (!admin::CheckExported("course name", Cours[i].name, NameLimit)) {
+            focus_ = i;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool CCourDoc::Write() {
+    CDAOCour cour;
+    CCatalog::OpenCourses(cour, catId_);
+    bool ok = !cour.LastOpFailed();
+    for (int i = 0; i < Rows && ok; ++i) {
+        Row& r = Cours[i];
+        const int pos = CCatalog::PositionOf(cour, r.id);
+        if (!r.name.empty()) {
+            if (pos >= 0) {
+                cour.MoveSet(pos);
+                cour.Op(CDAOEFSet::opEdit);
+            } else {
+                r.id = admin::UnusedId(cour, Cours, Rows, i);
+                cour.Op(CDAOEFSet::opAddNew);
+                cour.CourID = r.id;
+                cour.CatID = catId_;
+            }
+            ok = !cour.LastOpFailed();
+            if (ok) {
+                cour.Cour = r.name;
+                cour.Op(CDAOEFSet::opUpdate);
+                ok = !cour.LastOpFailed();
+            }
+        } else if (pos >= 0) {
+            cour.MoveSet(pos);
+            if (notice::ask(insert(MsgDelete, {cour.Cour}), notice::Buttons::OkCancel,
+                            notice::Icon::Exclamation) == notice::Answer::Ok) {
+                ok = CCatalog::DeleteSections(r.id);
+                if (ok && cour.MoveSet(pos)) {
+                    cour.DelCurrent();
+                    ok = !cour.LastOpFailed();
+                }
+                r.id = cour.GenerateKey();
+            }
+        }
+    }
+    return ok;
+}
+
+std::optional<CCourDoc::Row> CCourDoc::SectionsFor(int row) {
+    if (row < 0 || row >= Rows || !Apply())
+        return std::nullopt;
+    if (Cours[row].name.empty()) {
+        notice::show(MsgNoCourse, notice::Icon::Exclamation);
+        focus_ = row;
+        return std::nullopt;
+    }
+    return Cours[row];
+}
+
+bool CCourDoc::Clear() {
+    if (notice::ask(insert(MsgClear, {category_}), notice::Buttons::YesNo,
+                    notice::Icon::Question) != notice::Answer::Yes)
+        return false;
+    const bool ok = CCatalog::DeleteCourses(catId_);
+    Load();
+    SetModified(false);
+    focus_ = 0;
+    return ok;
+}

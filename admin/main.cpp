@@ -1,0 +1,28 @@
+// VantoraAdmin: the administration program. It asks for the facility
+// password and shows the settings sheet; the program ends with the sheet.
+
+#include "adminsheet.h"
+#include "passdlg.h"
+#include "passwordgate.h"
+#include "qtnoticehandler.h"
+
+#include "util/notice.h"
+#include "vantoapi/appinstance.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Brisamo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
+    vantora::notice::ScopedHandler notices(
+        std::make_shared<CQtNoticeHandler>(QString::fromUtf8(CAdminSheet::Title)));
+
+    if (IsVANTOAppRunning(CAdminSheet::Title, true))
+        return 0;
+    if (!CPasswordGate::Verify([] { return CPassDlg::Ask(); }))
+        return 0;
+    CAdminSheet sheet;
+    sheet.exec();
+    return 0;
+}

@@ -1,0 +1,187 @@
+// The administration sheet with its page widgets on the offscreen platform:
+// tab order, which pages are written, the Close button, failures shown on
+// their page, the colour chooser and the catalog button.
+
+#include "admin/adminsheet.h"
+#include "admin/barcpg.h"
+#include "admin/catepg.h"
+#include "admin/defapg.h"
+#include "admin/passpg.h"
+#include "admin/profpg.h"
+
+#include "db/daodef.h"
+
+#include "support/facility.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace vantora;
+using namespace vantora::test;
+
+namespace {
+
+void ensureApp() {
+    if (QApplication::instance())
+        return;
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    static int argc = 1;
+    static char name[] = "admin_gui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+}
+
+class Sheet : public ::testing::Test {
+protected:
+    void SetUp() override { ensureApp(); }
+    Facility facility{"Harbor Health Club", "pw"};
+};
+
+enum { pgProf, pgDefa, pgBarc, pgStat, pgCate, pgWork, pgBonu, pgPass, pgAbout };
+
+} // namespace
+
+TEST_F(Sheet, ShowsNinePagesInOrderAndLoadsOnlyTheFirst) {
+    CAdminSheet sheet;
+    EXPECT_EQ(sheet.windowTitle(), QStringLiteral("Vantora Administration"));
+    const char* titles[] = {"Facility Profile",
+                            "Data Entry Defaults",
+                            "Barcode/Touch Screen",
+                            "Workout Options",
+                            "Categories",
+                            "Workout Verification",
+                            "Bonus Values",
+                            "Password",
+                            "About"};
+    ASSERT_EQ(sheet.PageCount(), 9);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(sheet.Page(i)->Title(), QString::fromUtf8(titles[i]));
+        if (sheet.Page(i)->Doc()) {
+            EXPECT_EQ(sheet.Page(i)->Doc()->Visited(), i == pgProf) << titles[i];
+        }
+    }
+    auto* prof = static_cast<CProfPg*>(sheet.Page(pgProf));
+    EXPECT_EQ(prof->Document().Name, "Harbor Health Club");
+    EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+}
+
+TEST_F(Sheet, ApplyWritesVisitedPagesOnlyAndCancelBecomesClose) {
+    CAdminSheet sheet;
+    sheet.SetActivePage(pgPass);
+    auto* pass = static_cast<CPassPg*>(sheet.Page(pgPass));
+    EXPECT_EQ(pass->PasswordEdit()->text(), QStringLiteral("pw"));
+    pass->PasswordEdit()->setText(QStringLiteral("Harbor1"));
+    EXPECT_TRUE(sheet.ApplyButton()->isEnabled());
+    ASSERT_TRUE(sheet.Apply());
+    EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Close"));
+    EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+    EXPECT_EQ(facility.text("center.mdb", "SELECT Password FROM Center"), "Harbor1");
+    // Pages never shown kept their tables as they were.
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Stations"), 13);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT CodeLen FROM BarcodeTouch"), 6);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Categories"), 1);
+    EXPECT_EQ(facility.notices().count(), 0u);
+}
+
+TEST_F(Sheet, FailingPageIsShownWithItsMessageAndNothingOfItWritten) {
+    CAdminSheet sheet;
+    sheet.show();
+    sheet.SetActivePage(pgPass);
+    auto* pass = static_cast<CPassPg*>(sheet.Page(pgPass));
+    pass->PasswordEdit()->clear();
+    sheet.SetActivePage(pgProf);
+    EXPECT_FALSE(sheet.Apply());
+    EXPECT_EQ(facility.notices().texts(),
+              std::vector<std::string>{"Error: password must contain at least one character"});
+    EXPECT_EQ(sheet.ActivePage(), pgPass);
+    EXPECT_TRUE(pass->PasswordEdit()->text().isEmpty()); // what was typed is still there
+    EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Cancel"));
+    EXPECT_EQ(facility.text("center.mdb", "SELECT Password FROM Center"), "pw");
+}
+
+TEST_F(Sheet, DefaultsRadioPairsSetAndClearTheirBits) {
+    CAdminSheet sheet;
+    sheet.SetActivePage(pgDefa);
+    auto* defa = static_cast<CDefaPg*>(sheet.Page(pgDefa));
+    auto button = [defa](const char* text, int nth) -> QRadioButton* {
+        for (QRadioButton* b : defa->findChildren<QRadioButton*>())
+            if (b->text() == QString::fromUtf8(text) && nth-- == 0)
+                return b;
+        return nullptr;
+    };
+    const long before = long(facility.count("center.mdb", "SELECT DefFlags FROM Defaults"));
+    ASSERT_FALSE(before & CDAODef::defSex);
+    ASSERT_TRUE(before & CDAODef::defMemberStatus);
+    ASSERT_NE(button("Male", 0), nullptr);
+    ASSERT_NE(button("Past", 0), nullptr);
+    button("Male", 0)->click();
+    button("Past", 0)->click();
+    ASSERT_TRUE(sheet.Apply());
+    const long after = long(facility.count("center.mdb", "SELECT DefFlags FROM Defaults"));
+    EXPECT_EQ(after, (before | CDAODef::defSex) & ~long(CDAODef::defMemberStatus));
+}
+
+TEST_F(Sheet, ColourChooserAnswerIsStoredAndCancelChangesNothing) {
+    CAdminSheet sheet;
+    sheet.SetActivePage(pgBarc);
+    auto* barc = static_cast<CBarcPg*>(sheet.Page(pgBarc));
+    long offered = -1;
+    auto previous = CBarcPg::SetColourChooser([&](long current, QWidget*) -> std::optional<long> {
+        offered = current;
+        return std::nullopt;
+    });
+    barc->SelectColour(CBarcDoc::clrSecFrm);
+    EXPECT_EQ(offered, facility.count("center.mdb", "SELECT SecFrmClr FROM BarcodeTouch"));
+    EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+    CBarcPg::SetColourChooser([](long, QWidget*) -> std::optional<long> { return 0x0000FF; });
+    barc->SelectColour(CBarcDoc::clrSecFrm);
+    EXPECT_TRUE(sheet.ApplyButton()->isEnabled());
+    ASSERT_TRUE(sheet.Apply());
+    CBarcPg::SetColourChooser(previous);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT SecFrmClr FROM BarcodeTouch"), 0x0000FF);
+    // Pure red is red in the low byte of the stored value.
+    EXPECT_EQ(CBarcPg::ToQColor(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(CBarcPg::FromQColor(QColor(1, 2, 3)), 0x030201);
+}
+
+TEST_F(Sheet, CoursesButtonOnAnEmptyRowWritesTheRowsAndExplains) {
+    CAdminSheet sheet;
+    sheet.SetActivePage(pgCate);
+    auto* cate = static_cast<CCatePg*>(sheet.Page(pgCate));
+    cate->NameEdit(1)->setText(QStringLiteral("SPIN"));
+    cate->CoursesButton(3)->click();
+    EXPECT_EQ(facility.notices().last(), CCateDoc::MsgNoCategory);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Categories"), 2);
+    EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Close"));
+}
+
+TEST_F(Sheet, EveryPageRendersWithItsFields) {
+    // Screenshots of every page land in VANTORA_ADMIN_SHOTS when it is set.
+    const char* shots = std::getenv("VANTORA_ADMIN_SHOTS");
+    CAdminSheet sheet;
+    sheet.resize(760, 620);
+    sheet.show();
+    facility.notices().clear();
+    for (int i = 0; i < sheet.PageCount(); ++i) {
+        sheet.SetActivePage(i);
+        QApplication::processEvents();
+        const QPixmap image = sheet.grab();
+        EXPECT_FALSE(image.isNull());
+        EXPECT_GE(sheet.Page(i)->children().size(), 2) << i;
+        if (shots) {
+            EXPECT_TRUE(image.save(QDir(QString::fromUtf8(shots))
+                                       .filePath(QStringLiteral("admin_page%1.png").arg(i + 1))));
+        }
+    }
+    // The two first-activation warnings, once each.
+    EXPECT_EQ(facility.notices().count(), 2u);
+}
