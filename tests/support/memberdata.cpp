@@ -6,6 +6,8 @@
 #include "db/daoprof.h"
 #include "db/daosmmem.h"
 
+#include <algorithm>
+
 namespace vantora::test {
 
 bool MemberData::operator==(const MemberData& o) const {
@@ -136,6 +138,7 @@ std::vector<long> memberIds() {
             sm.Op(CDAOEFSet::opMoveNext);
         }
     }
+    std::sort(ids.begin(), ids.end());
     return ids;
 }
 

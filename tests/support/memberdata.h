@@ -41,7 +41,7 @@ void addMember(const MemberData& m);
 // Reads a member back through the joined view and the classes (by index);
 // id 0 in the result when the member is not found.
 MemberData readMember(long id);
-// Every member id in the Members table, in table order.
+// Every member id in the Members table, in ascending order.
 std::vector<long> memberIds();
 
 // A fully filled member with the given id and classes count (0..3): names
