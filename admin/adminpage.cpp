@@ -77,6 +77,10 @@ void CAdminPage::Watch(QAbstractButton* button) {
 QLineEdit* CAdminPage::MakeEdit(int limit) {
     auto* edit = new QLineEdit(this);
     edit->setMaxLength(limit);
+    // Short fields get a box that fits what they can hold.
+    if (limit <= 10)
+        edit->setMaximumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('W')) *
+                              (limit + 2));
     Watch(edit);
     return edit;
 }
@@ -84,6 +88,7 @@ QLineEdit* CAdminPage::MakeEdit(int limit) {
 QSpinBox* CAdminPage::MakeSpin(int low, int high) {
     auto* spin = new QSpinBox(this);
     spin->setRange(low, high);
+    spin->setMaximumWidth(100);
     Watch(spin);
     return spin;
 }

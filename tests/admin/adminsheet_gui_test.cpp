@@ -5,9 +5,12 @@
 #include "admin/adminsheet.h"
 #include "admin/barcpg.h"
 #include "admin/catepg.h"
+#include "admin/courdlg.h"
 #include "admin/defapg.h"
+#include "admin/passdlg.h"
 #include "admin/passpg.h"
 #include "admin/profpg.h"
+#include "admin/secdlg.h"
 
 #include "db/daodef.h"
 
@@ -22,26 +25,36 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 using namespace vantora;
 using namespace vantora::test;
 
 namespace {
 
-void ensureApp() {
-    if (QApplication::instance())
-        return;
-    if (!std::getenv("QT_QPA_PLATFORM"))
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "admin_gui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-}
+// One application object for the whole program, destroyed before the
+// program's statics so the window system is shut down in order.
+class AppEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        if (!std::getenv("QT_QPA_PLATFORM"))
+            setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        app_ = std::make_unique<QApplication>(argc_, argv_);
+    }
+    void TearDown() override { app_.reset(); }
+
+private:
+    int argc_ = 1;
+    char name_[16] = "admin_gui_tests";
+    char* argv_[2] = {name_, nullptr};
+    std::unique_ptr<QApplication> app_;
+};
+
+[[maybe_unused]] ::testing::Environment* const appEnvironment =
+    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
 
 class Sheet : public ::testing::Test {
 protected:
-    void SetUp() override { ensureApp(); }
     Facility facility{"Harbor Health Club", "pw"};
 };
 
@@ -164,24 +177,50 @@ TEST_F(Sheet, CoursesButtonOnAnEmptyRowWritesTheRowsAndExplains) {
     EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Close"));
 }
 
-TEST_F(Sheet, EveryPageRendersWithItsFields) {
-    // Screenshots of every page land in VANTORA_ADMIN_SHOTS when it is set.
+TEST_F(Sheet, EveryPageAndDialogRendersWithItsFields) {
+    // Screenshots land in VANTORA_ADMIN_SHOTS when it is set.
     const char* shots = std::getenv("VANTORA_ADMIN_SHOTS");
+    auto grab = [shots](QWidget& w, const QString& name) {
+        w.show();
+        QApplication::processEvents();
+        const QPixmap image = w.grab();
+        EXPECT_FALSE(image.isNull()) << name.toStdString();
+        if (shots) {
+            EXPECT_TRUE(
+                image.save(QDir(QString::fromUtf8(shots)).filePath(name + QStringLiteral(".png"))));
+        }
+    };
     CAdminSheet sheet;
     sheet.resize(760, 620);
-    sheet.show();
     facility.notices().clear();
     for (int i = 0; i < sheet.PageCount(); ++i) {
         sheet.SetActivePage(i);
-        QApplication::processEvents();
-        const QPixmap image = sheet.grab();
-        EXPECT_FALSE(image.isNull());
         EXPECT_GE(sheet.Page(i)->children().size(), 2) << i;
-        if (shots) {
-            EXPECT_TRUE(image.save(QDir(QString::fromUtf8(shots))
-                                       .filePath(QStringLiteral("admin_page%1.png").arg(i + 1))));
-        }
+        grab(sheet, QStringLiteral("admin_page%1").arg(i + 1));
     }
     // The two first-activation warnings, once each.
     EXPECT_EQ(facility.notices().count(), 2u);
+
+    CCourDlg courses("FIT", 1, &sheet);
+    EXPECT_EQ(courses.NameEdit(0)->text(), QStringLiteral("FIT 101"));
+    grab(courses, QStringLiteral("admin_courses"));
+    CSecDlg sections("FIT", "FIT 101", 1, &sheet);
+    EXPECT_EQ(sections.NameEdit(0)->text(), QStringLiteral("01"));
+    grab(sections, QStringLiteral("admin_sections"));
+    CPassDlg password;
+    EXPECT_EQ(password.PasswordEdit()->echoMode(), QLineEdit::Password);
+    grab(password, QStringLiteral("admin_password"));
+}
+
+TEST_F(Sheet, CoursesDialogWritesBeforeOpeningSectionsAndNeedsAFilledRow) {
+    CCourDlg courses("FIT", 1);
+    courses.NameEdit(1)->setText(QStringLiteral("FIT 2"));
+    courses.OpenSections(4);
+    EXPECT_EQ(facility.notices().last(), CCourDoc::MsgNoCourse);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Courses WHERE CatID = 1"), 2);
+    courses.NameEdit(1)->clear();
+    facility.notices().answer(notice::Answer::Ok);
+    courses.accept();
+    EXPECT_EQ(courses.result(), QDialog::Accepted);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Courses WHERE CatID = 1"), 1);
 }
