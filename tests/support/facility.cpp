@@ -27,6 +27,8 @@ template <typename Use> bool runSql(const std::string& path, const std::string& 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(QString::fromStdString(path));
+        // Waits for a write lock that the code under test may hold a moment.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
             ADD_FAILURE() << "cannot open " << path << ": " << db.lastError().text().toStdString();
         } else {
