@@ -269,6 +269,35 @@ TEST_F(WorkoutTest, TotalsOverManyMembersInOrderEqualADirectSum) {
     EXPECT_EQ(again.workoutCount, byAll.count(5) ? byAll.at(5).count : 0);
 }
 
+TEST_F(WorkoutTest, TotalsOfAMemberWithoutWorkoutsLeaveTheCursorForTheNextMember) {
+    addSample();
+    CDAOWk wk;
+    ASSERT_EQ(wk.FindAllWks(), 6);
+    CWorkout t;
+    wk.TotalMember(&t, 1, CDAOWk::ClassAll);
+    // Member 2 has workouts in class 0 and 1 only: nothing in class 5, and the
+    // walk stops at member 3 instead of running to the end of the set.
+    wk.TotalMember(&t, 2, 5);
+    EXPECT_EQ(t.workoutCount, 3);
+    ASSERT_FALSE(wk.IsEOF());
+    EXPECT_EQ(wk.MemberID, 3);
+    CWorkout none;
+    wk.TotalMember(&none, 2, CDAOWk::ClassAll); // same member again: from the start
+    EXPECT_EQ(none.workoutCount, 2);
+    wk.TotalMember(&none, 3, CDAOWk::ClassAll);
+    EXPECT_EQ(none.workoutCount, 3);
+    EXPECT_TRUE(wk.IsEOF());
+    // Moving the cursor by hand makes the next call start from the first row,
+    // so no workout of the member is missed.
+    CWorkout first;
+    wk.TotalMember(&first, 1, CDAOWk::ClassAll);
+    ASSERT_EQ(wk.MemberID, 2);
+    ASSERT_TRUE(wk.MoveSet(4)); // member 2's second workout
+    CWorkout second;
+    wk.TotalMember(&second, 2, CDAOWk::ClassAll);
+    EXPECT_EQ(second.workoutCount, 2);
+}
+
 TEST_F(WorkoutTest, TotalsWorkOnAMembersOwnNewestFirstSetToo) {
     addSample();
     CDAOWk wk;
