@@ -34,10 +34,15 @@ public:
         methodOther = 3
     };
 
+    // Bit of Flags beside the units: the hydrostatic result uses the Brozek
+    // formula (clear: Siri).
+    static constexpr long flagBrozek = 128;
+
     static constexpr unsigned char ClassUnknown = 99;
     static constexpr int LineFields = 22;
-    // Largest Flags value the export test accepts.
-    static constexpr long MaxFlags = 128;
+    // Largest Flags value the export test accepts: any mix of the unit bits
+    // and the formula bit.
+    static constexpr long MaxFlags = 255;
 
     CDAOBodyComp() { m_nFields = LineFields; }
 

@@ -56,7 +56,7 @@ void addBodyComp(long memberId, CEFOleDateTime date, unsigned char classIndx, in
     b.WaterTemp = 92.5 + seed;
     b.WetWeight = 8.35 + seed;
     b.TareWeight = 4.15 + seed;
-    b.Flags = seed * 9 % 128;
+    b.Flags = seed * 37 % 256;
     b.Op(CDAOEFSet::opUpdate);
 }
 
@@ -248,13 +248,17 @@ TEST(BodyComps, ExportLineAndFileTest) {
     const std::string path = dir.file("bc.dat");
     ASSERT_EQ(backup(path), 1);
     EXPECT_EQ(readFile(path), "10|04/02/2026 16:45:00|2|66.50|181.25|1|1|22.40|35.50|7.75|41.10|"
-                              "19.20|10.30|23.40|13.50|15.60|12.70|16.80|93.50|9.35|5.15|9\n");
+                              "19.20|10.30|23.40|13.50|15.60|12.70|16.80|93.50|9.35|5.15|37\n");
     std::ifstream own(path);
     EXPECT_TRUE(CDAOBodyComp().Test(own, '|'));
     EXPECT_NE(CDAOBodyComp().GetDefaultPathFileName().find("bc"), std::string::npos);
 
+    // Flags hold the unit bits and the formula bit in any mix: a Brozek
+    // weighing entered in kilograms is a record like any other.
     EXPECT_TRUE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "128")));
-    EXPECT_FALSE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "129")));
+    EXPECT_TRUE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "129")));
+    EXPECT_TRUE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "255")));
+    EXPECT_FALSE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "256")));
     EXPECT_FALSE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "-1")));
     EXPECT_FALSE(looksLikeBodyComps(line(10, "04/02/2026 16:45:00", "0", "5")));
     EXPECT_FALSE(looksLikeBodyComps(line(10, "yesterday")));
