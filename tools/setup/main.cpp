@@ -3,10 +3,12 @@
 // command line and reports the outcome.
 
 #include "db/facility.h"
+#include "tools/demofacility.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QString>
 #include <QStringList>
 
@@ -45,8 +47,19 @@ int main(int argc, char* argv[]) {
                        "(default \"%1\"; change it at once).")
             .arg(QString::fromStdString(defaults.password)),
         QStringLiteral("PW"), QString::fromStdString(defaults.password));
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        QStringLiteral("Fill the new facility with a few hundred made-up members, their classes, "
+                       "a term of workouts, evaluations, body compositions, open check-ins and "
+                       "messages."));
+    const QCommandLineOption large(
+        QStringLiteral("large"),
+        QStringLiteral("Fill the new facility with 100,000 made-up members and 5,000,000 "
+                       "workouts, for benchmarks."));
     parser.addOption(name);
     parser.addOption(password);
+    parser.addOption(demo);
+    parser.addOption(large);
     parser.addPositionalArgument(QStringLiteral("FOLDER"),
                                  QStringLiteral("The folder of the new facility's store files."));
 
@@ -65,6 +78,24 @@ int main(int argc, char* argv[]) {
     settings.password = parser.value(password).toStdString();
     const std::string folder = folders.front().toStdString();
 
+    if (parser.isSet(demo) && parser.isSet(large))
+        return fail("choose either --demo or --large");
+    if (parser.isSet(demo) || parser.isSet(large)) {
+        QElapsedTimer timer;
+        timer.start();
+        vantora::tools::DemoSummary sum;
+        const std::string error =
+            parser.isSet(demo) ? vantora::tools::createDemoFacility(folder, settings, {}, &sum)
+                               : vantora::tools::createLargeFacility(folder, settings, {}, &sum);
+        if (!error.empty())
+            return fail(error);
+        std::cout << "Created the facility \"" << settings.name << "\" in " << folder << " with "
+                  << sum.members << " members, " << sum.classes << " classes, " << sum.workouts
+                  << " workouts, " << sum.evaluations << " evaluations, " << sum.bodyComps
+                  << " body compositions, " << sum.checkIns << " open check-ins and "
+                  << sum.messages << " messages in " << timer.elapsed() / 1000.0 << " s\n";
+        return 0;
+    }
     if (const std::string error = vantora::db::facility::create(folder, settings); !error.empty())
         return fail(error);
     std::cout << "Created the facility \"" << settings.name << "\" in " << folder << '\n';
