@@ -21,6 +21,10 @@
 #include "support/testsupport.h"
 #include "util/text.h"
 
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -358,4 +362,42 @@ TEST(LargeFacility, HoldsExactlyTheMembersAndWorkoutsAskedFor) {
     EXPECT_EQ(
         vantora::tools::createLargeFacility(dir.file("none"), {}, options, &s).rfind("Error: ", 0),
         0u);
+}
+
+TEST(DemoOption, TheSetUpProgramCreatesTheDemoFacility) {
+    TempDir dir;
+    const std::string folder = dir.file("centre");
+    auto run = [](const QStringList& arguments, std::string& out) {
+        QProcess process;
+        process.start(QStringLiteral(VANTORA_SETUP_PROGRAM), arguments);
+        if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+            return -1;
+        out = process.readAllStandardOutput().toStdString() +
+              process.readAllStandardError().toStdString();
+        return process.exitCode();
+    };
+    std::string out;
+    ASSERT_EQ(run({QStringLiteral("--demo"), QStringLiteral("--name"),
+                   QStringLiteral("Riverside Fitness"), QString::fromStdString(folder)},
+                  out),
+              0)
+        << out;
+    EXPECT_NE(out.find("with 300 members"), std::string::npos) << out;
+    {
+        Notices notices;
+        Generated g(folder);
+        CDAOSmMem sm;
+        EXPECT_EQ(sm.FindAllMembers(true), 300);
+        CDAOCenter center;
+        ASSERT_EQ(center.OpenSet(true), 1);
+        EXPECT_EQ(center.Name, "Riverside Fitness");
+    }
+
+    EXPECT_EQ(run({QStringLiteral("--demo"), QString::fromStdString(folder)}, out), 1);
+    EXPECT_EQ(out.rfind("Error: ", 0), 0u) << out;
+    EXPECT_EQ(run({QStringLiteral("--demo"), QStringLiteral("--large"),
+                   QString::fromStdString(dir.file("other"))},
+                  out),
+              1);
+    EXPECT_EQ(out, "Error: choose either --demo or --large\n");
 }
