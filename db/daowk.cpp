@@ -8,8 +8,8 @@
 #include "workout.h"
 
 #include <array>
-#include <sstream>
 #include <unordered_map>
+#include <vector>
 
 namespace {
 
@@ -20,31 +20,6 @@ constexpr std::array<short CDAOWk::*, CDAOWk::StationCount> Stations = {
     &CDAOWk::Station12};
 
 constexpr int LineFields = 5 + CDAOWk::StationCount;
-
-// The fields of one export line, each cut to the field limit of the restore.
-// False when the line does not hold exactly the 18 fields of a workout.
-bool SplitLine(std::string const& line, char const& delimiter,
-               std::array<std::string, LineFields>& fields) {
-    std::istringstream ls(line);
-    for (int i = 0; i < LineFields - 1; ++i) {
-        fields[static_cast<std::size_t>(i)] = CDAOEFSet::ReadField(ls, delimiter);
-        if (ls.eof())
-            return false;
-    }
-    fields[LineFields - 1] = CDAOEFSet::ReadField(ls, delimiter);
-    // Anything after the last field means the line is not a workout line.
-    return ls.eof() || ls.peek() == std::char_traits<char>::eof();
-}
-
-// One line of the stream without its line end (a trailing carriage return
-// of a file edited elsewhere is dropped too).
-bool NextLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
 
 bool InRange(long v, long lo, long hi) {
     return v >= lo && v <= hi;
@@ -233,10 +208,8 @@ bool CDAOWk::Test(std::ifstream& in, char const& delimiter) const {
     if (!in.is_open() || !in.good())
         return false;
     std::string line;
-    if (!NextLine(in, line))
-        return false;
-    std::array<std::string, LineFields> f;
-    if (!SplitLine(line, delimiter, f))
+    std::vector<std::string> f;
+    if (!ReadLine(in, line) || !SplitFields(line, delimiter, LineFields, f))
         return false;
     if (!InRange(ToLong(f[0]), 1, 999999999) || !InRange(ToLong(f[1]), 0, ClassUnknown) ||
         !InRange(ToLong(f[2]), 0, 1))
@@ -273,9 +246,9 @@ int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& member
 
     int count = 0;
     std::string line;
-    std::array<std::string, LineFields> f;
-    while (NextLine(in, line)) {
-        if (!SplitLine(line, delimiter, f))
+    std::vector<std::string> f;
+    while (ReadLine(in, line)) {
+        if (!SplitFields(line, delimiter, LineFields, f))
             continue;
         const long id = ToLong(f[0]);
         if (memberId != 0 && id != memberId)
