@@ -38,7 +38,6 @@ bool CProfDoc::Validate() {
                             {Addr0, "address line 1", AddrLimit, fldAddr0},
                             {Addr1, "address line 2", AddrLimit, fldAddr1},
                             {City, "city", CityLimit, fldCity},
-                            {St, "state", 2, fldSt},
                             {Zip, "zip code", ZipLimit, fldZip},
                             {Phone, "phone number", PhoneLimit, fldPhone},
                             {Web, "web site", WebLimit, fldWeb},

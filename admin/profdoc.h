@@ -8,7 +8,10 @@ class CProfDoc : public CPageDoc {
 public:
     enum field { fldName, fldAddr0, fldAddr1, fldCity, fldSt, fldZip, fldPhone, fldWeb, fldEmail };
 
-    std::string Name, Addr0, Addr1, City, St, Zip, Phone, Web, Email;
+    std::string Name, Addr0, Addr1, City, Zip, Phone, Web, Email;
+    // Chosen from the list of state abbreviations; a stored value that is
+    // not in the list is kept as it is.
+    std::string St;
 
     static constexpr int NameLimit = 48, AddrLimit = 28, CityLimit = 16, ZipLimit = 10,
                          PhoneLimit = 14, WebLimit = 48, EmailLimit = 32;

@@ -116,6 +116,8 @@ TEST_F(Sheet, FailingPageIsShownWithItsMessageAndNothingOfItWritten) {
     EXPECT_EQ(facility.notices().texts(),
               std::vector<std::string>{"Error: password must contain at least one character"});
     EXPECT_EQ(sheet.ActivePage(), pgPass);
+    QApplication::processEvents();
+    EXPECT_TRUE(pass->PasswordEdit()->hasFocus());
     EXPECT_TRUE(pass->PasswordEdit()->text().isEmpty()); // what was typed is still there
     EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(facility.text("center.mdb", "SELECT Password FROM Center"), "pw");
