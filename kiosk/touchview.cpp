@@ -254,27 +254,45 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
     const QColor white(Qt::white);
     const QColor prim = Colour(doc_.Touch().PrimFrmClr);
     const QColor sec = Colour(doc_.Touch().SecFrmClr);
-    const QFont& font = FontOf(block.font);
-    const QFontMetrics fm(font);
-    const QFontMetrics lfm(large_);
-    const int lineH = fm.height() + fm.leading();
+    QFont font = FontOf(block.font);
+    QFont titleFont = large_;
 
     // Size of the block: widest line, summed line heights.
     int width = 0;
     int height = 0;
-    for (std::size_t i = 0; i < block.lines.size(); ++i) {
-        const bool title = block.largeTitle && i == 0;
-        const QFontMetrics& m = title ? lfm : fm;
-        width = std::max(width, m.horizontalAdvance(Q(block.lines[i])));
-        height += m.height() + m.leading();
+    auto measure = [&] {
+        width = height = 0;
+        for (std::size_t i = 0; i < block.lines.size(); ++i) {
+            const QFontMetrics m(block.largeTitle && i == 0 ? titleFont : font);
+            width = std::max(width, m.horizontalAdvance(Q(block.lines[i])));
+            height += m.height() + m.leading();
+        }
+    };
+    measure();
+    // Room for the text between the frames: a block wider than its area
+    // gets a smaller face rather than running under the keypad or off the
+    // screen.
+    const int right = screen_.wholeWidth ? layout_.W : layout_.KeypadLeft() - g;
+    const int room = block.kind == CTouchBlock::Area      ? right - 3 * g - areaLeft
+                     : block.kind == CTouchBlock::Centred ? right - 2 * g
+                                                          : right - 9 * g;
+    if (width > room && room > 0) {
+        const double k = double(room) / width;
+        font.setPixelSize(std::max(1, int(font.pixelSize() * k)));
+        titleFont.setPixelSize(std::max(1, int(titleFont.pixelSize() * k)));
+        measure();
     }
+    const QFontMetrics fm(font);
+    const int lineH = fm.height() + fm.leading();
 
     if (block.kind == CTouchBlock::Centred) {
         for (const std::string& line : block.lines) {
-            ops_.push_back({QRect(0, y, 2 * centre, lineH),
+            // Centred on the centre line, but never starting off the screen.
+            const int w = fm.horizontalAdvance(Q(line));
+            ops_.push_back({QRect(std::max(g, centre - w / 2), y, w, lineH),
                             {},
                             Q(line),
-                            &font,
+                            font,
                             Colour(doc_.Touch().MedTxtClr),
                             white,
                             Qt::AlignCenter});
@@ -283,12 +301,16 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
         return y + lineH / 2;
     }
 
-    QRect text(centre - width / 2, y + 4 * g, width, height);
+    // Centred on the centre line; a block too wide for its area keeps its
+    // frame on the screen.
+    QRect text(std::max(centre - width / 2, 4 * g), y + 4 * g, width, height);
     if (block.kind == CTouchBlock::Area)
         text = QRect(areaLeft, y, width, height);
     if (block.kind != CTouchBlock::Area) {
-        ops_.push_back({text.adjusted(-4 * g, -4 * g, 4 * g, 4 * g), sec, {}, nullptr, {}, {}, 0});
-        ops_.push_back({text.adjusted(-2 * g, -2 * g, 2 * g, 2 * g), prim, {}, nullptr, {}, {}, 0});
+        ops_.push_back(
+            {text.adjusted(-4 * g, -4 * g, 4 * g, 4 * g), sec, {}, std::nullopt, {}, {}, 0});
+        ops_.push_back(
+            {text.adjusted(-2 * g, -2 * g, 2 * g, 2 * g), prim, {}, std::nullopt, {}, {}, 0});
     }
 
     if (block.kind == CTouchBlock::Message) {
@@ -310,13 +332,13 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
         int ly = text.top();
         for (std::size_t i = 0; i < block.lines.size(); ++i) {
             const bool title = block.largeTitle && i == 0;
-            const QFont& f = title ? large_ : font;
+            const QFont& f = title ? titleFont : font;
             const QFontMetrics m(f);
             const int h = m.height() + m.leading();
             ops_.push_back({QRect(text.left(), ly, std::max(width, 1) + 2 * g, h),
                             {},
                             Q(block.lines[i]),
-                            &f,
+                            f,
                             title ? Colour(doc_.Touch().LgTxtClr) : TextColour(block.font),
                             prim,
                             Qt::AlignLeft | Qt::AlignVCenter});
@@ -347,11 +369,11 @@ void CVantoraTouchView::Arrange() {
     if (area) {
         const QRect outer(QPoint(2 * g, 2 * g),
                           QPoint(layout_.KeypadLeft() - 2 * g, height() - 2 * g));
-        ops_.push_back({outer, Colour(doc_.Touch().SecFrmClr), {}, nullptr, {}, {}, 0});
+        ops_.push_back({outer, Colour(doc_.Touch().SecFrmClr), {}, std::nullopt, {}, {}, 0});
         ops_.push_back({outer.adjusted(2 * g, 2 * g, -2 * g, -2 * g),
                         Colour(doc_.Touch().PrimFrmClr),
                         {},
-                        nullptr,
+                        std::nullopt,
                         {},
                         {},
                         0});
@@ -404,7 +426,7 @@ void CVantoraTouchView::Arrange() {
             {QRect(centre + 4 * avg, top, layout_.KeypadLeft() - centre - 4 * avg, lineH),
              {},
              Q(screen_.optionRows[i].name),
-             &medium_,
+             medium_,
              Colour(doc_.Touch().MedTxtClr),
              Qt::white,
              Qt::AlignLeft | Qt::AlignVCenter});

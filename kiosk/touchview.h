@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class CVantoraTouchDoc;
 class QLabel;
@@ -53,9 +54,9 @@ private:
     // One step of painting, prepared by Arrange() and replayed by paintEvent.
     struct DrawOp {
         QRect rect;
-        QColor fill;  // rectangles
-        QString text; // texts (empty for rectangles)
-        const QFont* font = nullptr;
+        QColor fill;               // rectangles
+        QString text;              // texts (empty for rectangles)
+        std::optional<QFont> font; // texts only
         QColor colour;
         QColor background;
         int align = 0;

@@ -1,12 +1,28 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds everything and starts the desk
-# program on a demo facility.
+# Installs what the build needs, builds everything, creates the demo facility
+# when it is missing and starts the check-in kiosk on it. (The desk program
+# Vantora joins here once it is built.)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
 build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-echo "Vantora is built in $VANTORA_ROOT/build."
-echo "The desk program Vantora will be started here on a demo facility once it is built;"
-echo "until then there is no program to start."
+DEMO="$VANTORA_ROOT/demo"
+BIN="$VANTORA_ROOT/build/bin"
+if [ ! -f "$DEMO/db/members.mdb" ]; then
+  echo "Creating the demo facility in $DEMO"
+  "$BIN/vantora-setup" --demo --name "Riverside Fitness Center" --password demo "$DEMO/db"
+fi
+mkdir -p "$DEMO/back" "$DEMO/print"
+export VANTO_DB="$DEMO/db/" VANTO_BACK="$DEMO/back/" VANTO_PRINT="$DEMO/print/"
+export VANTO_TXT="$VANTORA_ROOT/data/text/" VANTO_STN="$VANTORA_ROOT/data/stations/"
+export VANTO_WT="$VANTORA_ROOT/data/weights/"
+
+echo "Starting VantoraTouch on the demo facility (Ctrl+X closes it)."
+echo "Members of the demo facility check in with their six-digit workout number."
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: running on a virtual screen (Ctrl+C stops it)."
+  exec xvfb-run -a -s "-screen 0 1024x768x24" "$BIN/VantoraTouch"
+fi
+exec "$BIN/VantoraTouch"
