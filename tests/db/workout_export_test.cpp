@@ -1,10 +1,12 @@
 // The workout export line: writing, recognising and restoring workout files.
 
+#include "db/daomem.h"
 #include "db/daosmmem.h"
 #include "db/daowk.h"
 #include "util/text.h"
 
 #include "support/facility.h"
+#include "support/memberdata.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -206,6 +208,19 @@ TEST(WorkoutExport, TestAcceptsWorkoutFilesAndRejectsOtherKinds) {
           "NY|10001|555-0101|ana@example.org|Per|555-0102|Dr Hay|1|0|04/12/1990 00:00:00|0|3|"
           "0|\n");
     EXPECT_FALSE(test(out.file("members.dat")));
+    // The same from the member backup itself, with and without classes.
+    addMember(richMember(31, 0));
+    addMember(richMember(32, 3));
+    {
+        CDAOMem m;
+        ASSERT_EQ(m.FindAllMembers(true), 2);
+        std::ofstream file(out.file("members2.dat"), std::ios::binary);
+        CText text(&file, '|');
+        for (; !m.IsEOF(); m.Op(CDAOEFSet::opMoveNext))
+            m.Save(&text);
+    }
+    EXPECT_FALSE(test(out.file("members2.dat")));
+    EXPECT_EQ(restore(out.file("members2.dat")), 0);
     // An evaluation file: member, evaluation id, class, date, doubles ...
     std::string eval = "12|4711|0|03/02/2026 00:00:00";
     for (int i = 0; i < 44; ++i)
