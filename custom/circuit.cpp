@@ -111,9 +111,11 @@ bool CCircuit::Load() {
         stop("Error: cannot open station indices file");
         return false;
     }
-    if (readLine(in, line))
+    // An end marker in place of a value leaves it unset rather than reading
+    // as station 0.
+    if (moreData(in) && readLine(in, line))
         upperIndex_ = std::atoi(line.c_str());
-    if (readLine(in, line))
+    if (moreData(in) && readLine(in, line))
         legIndex_ = std::atoi(line.c_str());
     in.close();
 
@@ -121,7 +123,7 @@ bool CCircuit::Load() {
         stop("Error: cannot open chest press weight-stack multiplier file");
         return false;
     }
-    if (readLine(in, line))
+    if (moreData(in) && readLine(in, line))
         chestMult_ = std::atof(line.c_str());
     in.close();
 
@@ -129,7 +131,7 @@ bool CCircuit::Load() {
         stop("Error: cannot open leg press weight-stack multiplier file");
         return false;
     }
-    if (readLine(in, line))
+    if (moreData(in) && readLine(in, line))
         legMult_ = std::atof(line.c_str());
     return true;
 }

@@ -1,6 +1,9 @@
 #include "report.h"
 
 #include "custom/circuit.h"
+#include "custom/interpreport.h"
+#include "custom/memberreport.h"
+#include "custom/workoutreport.h"
 #include "db/daomem.h"
 #include "db/daosmmem.h"
 #include "db/daostn.h"
@@ -208,9 +211,30 @@ void CReport::DoReport(CReportDC& dc, long& id, CEFOleDateTime& date0, CEFOleDat
     DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
 }
 
-int CReport::DoBody(CReportDC&, int const&, int y, long&, CEFOleDateTime&, CEFOleDateTime&,
-                    std::string&, std::string&, std::string&) {
-    return y;
+int CReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
+                    CEFOleDateTime& date1, std::string& str0, std::string& str1,
+                    std::string& str2) {
+    switch (GetReport()) {
+    case rptMemberProfile:
+    case rptMemberCount:
+    case rptEmergencyContacts:
+    case rptMembershipStatus:
+    case rptRoster:
+        return CMemberReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
+    case rptDailyWorkouts:
+    case rptWorkoutSummaries:
+    case rptMemberWorkouts:
+    case rptClassWorkouts:
+    case rptUnknownWorkouts:
+        return CWorkoutReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
+    case rptTestResults:
+    case rptEvalComparison:
+    case rptBodyCompInterp:
+    case rptBodyCompComparison:
+        return CInterpReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
+    default:
+        return y;
+    }
 }
 
 bool CReport::DoFirstLines(CReportDC& dc, int const& x, int& y, long& id, CEFOleDateTime& date0,

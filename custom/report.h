@@ -61,8 +61,8 @@ public:
     static std::string PdfFileName(const std::string& title, const CEFOleDateTime& when);
 
 protected:
-    // The body of the current kind below its first lines at y; returns the
-    // next y. The report kinds draw their bodies here.
+    // The body of the current kind below its first lines at y, drawn by the
+    // member, workout or interpretation reports; returns the next y.
     virtual int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
                        CEFOleDateTime& date1, std::string& str0, std::string& str1,
                        std::string& str2);

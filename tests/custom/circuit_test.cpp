@@ -165,7 +165,7 @@ TEST_F(CircuitFiles, MissingFilesStopLoadingWithTheirMessage) {
 
 TEST_F(CircuitFiles, TruncatedFilesLoadWhatTheyHold) {
     writeFile(stn.file("snames.dat"), "");
-    writeFile(stn.file("indices.dat"), "header\n4\n");
+    writeFile(stn.file("indices.dat"), "header\n4\n@\n");
     writeFile(wt.file("chestpress.dat"), "header");
     CCircuit c;
     EXPECT_EQ(notices->count(), 0u);
