@@ -20,37 +20,6 @@ constexpr std::array<const char*, 5> ActLevelAbbr = {"No Exer", "Minimal", "Mode
 constexpr std::array<const char*, 4> Methods = {"Body Measurement", "Skin Fold Measurement",
                                                 "Hydrostatic Weighing", "Other"};
 
-// One line of the stream without its line end (a carriage return left by
-// a file edited elsewhere is dropped too).
-bool NextLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
-
-// The fields of a line, each cut to the read limit of a restore; false when
-// the line does not hold exactly `count` fields.
-bool SplitLine(std::string const& line, char const& delimiter, std::size_t count,
-               std::vector<std::string>& fields) {
-    constexpr std::size_t limit = 29;
-    fields.clear();
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(delimiter, start);
-        fields.push_back(line.substr(start, end == std::string::npos ? end : end - start));
-        if (fields.back().size() > limit)
-            fields.back().resize(limit);
-        if (fields.size() > count)
-            return false;
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return fields.size() == count;
-}
-
 bool InRange(long v, long lo, long hi) {
     return v >= lo && v <= hi;
 }
@@ -236,7 +205,7 @@ bool CDAOBodyComp::Test(std::ifstream& in, char const& delimiter) const {
         return false;
     std::string line;
     std::vector<std::string> f;
-    if (!NextLine(in, line) || !SplitLine(line, delimiter, LineFields, f))
+    if (!ReadLine(in, line) || !SplitFields(line, delimiter, LineFields, f))
         return false;
     return InRange(ToLong(f[0]), 1, 999999999) &&
            ToDateTime(f[1]).GetStatus() == COleDateTime::valid && InRange(ToLong(f[2]), 0, 99) &&
@@ -270,8 +239,8 @@ int CDAOBodyComp::Restore(std::ifstream& in, char const& delimiter, long const& 
     int count = 0;
     std::string line;
     std::vector<std::string> f;
-    while (NextLine(in, line)) {
-        if (!SplitLine(line, delimiter, LineFields, f))
+    while (ReadLine(in, line)) {
+        if (!SplitFields(line, delimiter, LineFields, f))
             continue;
         const long id = ToLong(f[0]);
         if (memberId != 0 && id != memberId)

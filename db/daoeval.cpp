@@ -25,37 +25,6 @@ constexpr std::array<double CDAOEval::*, CDAOEval::StationCount> Stations = {
     &CDAOEval::Station16, &CDAOEval::Station17, &CDAOEval::Station18, &CDAOEval::Station19,
     &CDAOEval::Station20, &CDAOEval::Station21, &CDAOEval::Station22, &CDAOEval::Station23};
 
-// One line of the stream without its line end (a carriage return left by
-// a file edited elsewhere is dropped too).
-bool NextLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line))
-        return false;
-    if (!line.empty() && line.back() == '\r')
-        line.pop_back();
-    return true;
-}
-
-// The fields of a line, each cut to the read limit of a restore; false when
-// the line does not hold exactly `count` fields.
-bool SplitLine(std::string const& line, char const& delimiter, std::size_t count,
-               std::vector<std::string>& fields) {
-    constexpr std::size_t limit = 29;
-    fields.clear();
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t end = line.find(delimiter, start);
-        fields.push_back(line.substr(start, end == std::string::npos ? end : end - start));
-        if (fields.back().size() > limit)
-            fields.back().resize(limit);
-        if (fields.size() > count)
-            return false;
-        if (end == std::string::npos)
-            break;
-        start = end + 1;
-    }
-    return fields.size() == count;
-}
-
 bool InRange(long v, long lo, long hi) {
     return v >= lo && v <= hi;
 }
@@ -192,7 +161,7 @@ bool CDAOEval::Test(std::ifstream& in, char const& delimiter) const {
         return false;
     std::string line;
     std::vector<std::string> f;
-    if (!NextLine(in, line) || !SplitLine(line, delimiter, LineFields, f))
+    if (!ReadLine(in, line) || !SplitFields(line, delimiter, LineFields, f))
         return false;
     if (!InRange(ToLong(f[0]), 1, 999999999) || !InRange(ToLong(f[2]), 0, 99))
         return false;
@@ -243,8 +212,8 @@ int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memb
     int count = 0;
     std::string line;
     std::vector<std::string> f;
-    while (NextLine(in, line)) {
-        if (!SplitLine(line, delimiter, LineFields, f))
+    while (ReadLine(in, line)) {
+        if (!SplitFields(line, delimiter, LineFields, f))
             continue;
         const long id = ToLong(f[0]);
         if (memberId != 0 && id != memberId)
