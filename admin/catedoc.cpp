@@ -27,7 +27,7 @@ bool CCateDoc::Load() {
         return false;
     }
     for (int i = 0; i < Rows && !cat.IsEOF(); ++i) {
-        Cats[i] = Row{cat.Cat, cat.CatID};
+        Cats[i] = Row{cat.Cat, cat.CatID, true};
         cat.Op(CDAOEFSet::opMoveNext);
     }
     return true;
@@ -52,38 +52,9 @@ bool CCateDoc::Validate() {
 bool CCateDoc::Write() {
     CDAOCat cat;
     cat.FindCategories(0L);
-    bool ok = !cat.LastOpFailed();
-    for (int i = 0; i < Rows && ok; ++i) {
-        Row& r = Cats[i];
-        const int pos = CCatalog::PositionOf(cat, r.id);
-        if (!r.name.empty()) {
-            if (pos >= 0) {
-                cat.MoveSet(pos);
-                cat.Op(CDAOEFSet::opEdit);
-            } else {
-                r.id = admin::UnusedId(cat, Cats, Rows, i);
-                cat.Op(CDAOEFSet::opAddNew);
-                cat.CatID = r.id;
-            }
-            ok = !cat.LastOpFailed();
-            if (ok) {
-                cat.Cat = r.name;
-                cat.Op(CDAOEFSet::opUpdate);
-                ok = !cat.LastOpFailed();
-            }
-        } else if (pos >= 0) {
-            cat.MoveSet(pos);
-            if (notice::ask(insert(MsgDelete, {cat.Cat}), notice::Buttons::OkCancel,
-                            notice::Icon::Exclamation) == notice::Answer::Ok) {
-                ok = CCatalog::DeleteCourses(r.id);
-                if (ok && cat.MoveSet(pos)) {
-                    cat.DelCurrent();
-                    ok = !cat.LastOpFailed();
-                }
-                r.id = cat.GenerateKey();
-            }
-        }
-    }
+    const bool ok = admin::WriteRows(
+        cat, Cats, Rows, &CDAOCat::Cat, MsgDelete, [](CDAOCat& c, long id) { c.CatID = id; },
+        &CCatalog::DeleteCourses);
     if (!ok)
         return false;
     if (cat.CountSet() == 0) {

@@ -5,6 +5,7 @@
 // so renaming a category (which changes the name order) never moves another
 // category's courses to it.
 
+#include "catalogrows.h"
 #include "pagedoc.h"
 
 #include <optional>
@@ -14,10 +15,7 @@ public:
     static constexpr int Rows = 6;
     static constexpr int NameLimit = 4;
 
-    struct Row {
-        std::string name;
-        long id = 0;
-    };
+    using Row = CCatalogRow;
     Row Cats[Rows];
 
     // For the "Courses/Sections" button of a row: checks and writes the

@@ -26,7 +26,7 @@ bool CCourDoc::Load() {
     }
     CCatalog::OpenCourses(cour, catId_);
     for (int i = 0; i < Rows && !cour.IsEOF(); ++i) {
-        Cours[i] = Row{cour.Cour, cour.CourID};
+        Cours[i] = Row{cour.Cour, cour.CourID, true};
         cour.Op(CDAOEFSet::opMoveNext);
     }
     return !cour.LastOpFailed();
@@ -45,40 +45,13 @@ bool CCourDoc::Validate() {
 bool CCourDoc::Write() {
     CDAOCour cour;
     CCatalog::OpenCourses(cour, catId_);
-    bool ok = !cour.LastOpFailed();
-    for (int i = 0; i < Rows && ok; ++i) {
-        Row& r = Cours[i];
-        const int pos = CCatalog::PositionOf(cour, r.id);
-        if (!r.name.empty()) {
-            if (pos >= 0) {
-                cour.MoveSet(pos);
-                cour.Op(CDAOEFSet::opEdit);
-            } else {
-                r.id = admin::UnusedId(cour, Cours, Rows, i);
-                cour.Op(CDAOEFSet::opAddNew);
-                cour.CourID = r.id;
-                cour.CatID = catId_;
-            }
-            ok = !cour.LastOpFailed();
-            if (ok) {
-                cour.Cour = r.name;
-                cour.Op(CDAOEFSet::opUpdate);
-                ok = !cour.LastOpFailed();
-            }
-        } else if (pos >= 0) {
-            cour.MoveSet(pos);
-            if (notice::ask(insert(MsgDelete, {cour.Cour}), notice::Buttons::OkCancel,
-                            notice::Icon::Exclamation) == notice::Answer::Ok) {
-                ok = CCatalog::DeleteSections(r.id);
-                if (ok && cour.MoveSet(pos)) {
-                    cour.DelCurrent();
-                    ok = !cour.LastOpFailed();
-                }
-                r.id = cour.GenerateKey();
-            }
-        }
-    }
-    return ok;
+    return admin::WriteRows(
+        cour, Cours, Rows, &CDAOCour::Cour, MsgDelete,
+        [this](CDAOCour& c, long id) {
+            c.CourID = id;
+            c.CatID = catId_;
+        },
+        &CCatalog::DeleteSections);
 }
 
 std::optional<CCourDoc::Row> CCourDoc::SectionsFor(int row) {

@@ -3,6 +3,7 @@
 // Courses, the category's courses in name order), each with a prepared or
 // loaded id like the category rows.
 
+#include "catalogrows.h"
 #include "pagedoc.h"
 
 #include <optional>
@@ -12,10 +13,7 @@ public:
     static constexpr int Rows = 20;
     static constexpr int NameLimit = 8;
 
-    struct Row {
-        std::string name;
-        long id = 0;
-    };
+    using Row = CCatalogRow;
 
     CCourDoc(std::string category, long catId);
 

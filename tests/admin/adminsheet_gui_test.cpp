@@ -105,6 +105,16 @@ TEST_F(Sheet, ApplyWritesVisitedPagesOnlyAndCancelBecomesClose) {
     EXPECT_EQ(facility.notices().count(), 0u);
 }
 
+TEST_F(Sheet, ProfileKeepsAStoredStateThatIsNotInTheList) {
+    ASSERT_TRUE(facility.exec("center.mdb", "UPDATE Center SET St = 'QC'"));
+    CAdminSheet sheet;
+    auto* prof = static_cast<CProfPg*>(sheet.Page(pgProf));
+    prof->findChild<QLineEdit*>()->setText(QStringLiteral("Harbour Health Club"));
+    ASSERT_TRUE(sheet.Apply());
+    EXPECT_EQ(facility.text("center.mdb", "SELECT Name FROM Center"), "Harbour Health Club");
+    EXPECT_EQ(facility.text("center.mdb", "SELECT St FROM Center"), "QC");
+}
+
 TEST_F(Sheet, FailingPageIsShownWithItsMessageAndNothingOfItWritten) {
     CAdminSheet sheet;
     sheet.show();

@@ -69,6 +69,29 @@ TEST(CategoriesPage, AddsANewCategoryUnderItsRowsId) {
     EXPECT_EQ(rows(f, "Categories"), 2);
 }
 
+TEST(CategoriesPage, ClashingPreparedIdsNeverTouchAnotherCategory) {
+    Facility f;
+    twoCategories(f);
+    CCateDoc doc;
+    ASSERT_TRUE(doc.Activate());
+    // Two new rows drew the same id, and a third drew SWIM's.
+    doc.Cats[2] = {"AQUA", 500, false};
+    doc.Cats[3] = {"BOX", 500, false};
+    doc.Cats[4] = {"CYCL", 2, false};
+    ASSERT_TRUE(doc.Apply());
+    EXPECT_EQ(rows(f, "Categories"), 5);
+    EXPECT_EQ(f.text("center.mdb", "SELECT Cat FROM Categories WHERE CatID = 2"), "SWIM");
+    EXPECT_NE(doc.Cats[2].id, doc.Cats[3].id);
+    EXPECT_NE(doc.Cats[4].id, 2);
+    for (int i = 2; i <= 4; ++i) {
+        EXPECT_EQ(rows(f, "Categories",
+                       "CatID = " + std::to_string(doc.Cats[i].id) + " AND Cat = '" +
+                           doc.Cats[i].name + "'"),
+                  1)
+            << doc.Cats[i].name;
+    }
+}
+
 TEST(CategoriesPage, DuplicateInAnotherLetterCaseIsRefused) {
     Facility f;
     CCateDoc doc;
