@@ -4,8 +4,8 @@
 #include "adminsheet.h"
 #include "passdlg.h"
 #include "passwordgate.h"
-#include "qtnoticehandler.h"
 
+#include "qtui/qtnoticehandler.h"
 #include "util/notice.h"
 #include "vantoapi/appinstance.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Brisamo"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
     vantora::notice::ScopedHandler notices(
-        std::make_shared<CQtNoticeHandler>(QString::fromUtf8(CAdminSheet::Title)));
+        std::make_shared<CQtNoticeHandler>(nullptr, CAdminSheet::Title));
 
     if (IsVANTOAppRunning(CAdminSheet::Title, true))
         return 0;
