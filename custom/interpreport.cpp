@@ -330,10 +330,14 @@ bool CInterpReport::DoCmprLine(CReportDC& dc, double const& first, double const&
     };
     put(first, x1);
     put(second, x2);
+    // A difference that rounds to zero prints without a minus sign.
+    double diff = first - second;
+    if (std::fabs(diff) < 0.005)
+        diff = 0.0;
     if (nt)
         dc.TextOut(x3 + 50, y, "--");
     else
-        dc.TextOut(x3, y, vantora::format("%6.2f", {first - second}));
+        dc.TextOut(x3, y, vantora::format("%6.2f", {diff}));
     return nt;
 }
 

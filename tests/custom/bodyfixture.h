@@ -1,0 +1,193 @@
+#pragma once
+// A facility for the report bodies: the shipped interpretation texts and
+// station data copied into its folders, a report whose bodies are the
+// workout, interpretation and member reports, and rows written straight into
+// its stores.
+
+#include "custom/interpreport.h"
+#include "custom/memberreport.h"
+#include "custom/recordingdevice.h"
+#include "custom/report.h"
+#include "custom/workoutreport.h"
+
+#include "guiapp.h"
+#include "support/facility.h"
+#include "support/memberdata.h"
+#include "support/testsupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vantora::test {
+
+// The shipped data folder of the source tree.
+inline std::filesystem::path shippedData() {
+    return (std::filesystem::path(__FILE__).parent_path() / "../../data").lexically_normal();
+}
+
+// A report that draws its kinds' bodies with the body classes.
+class BodyReport : public CReport {
+protected:
+    int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& d0, CEFOleDateTime& d1,
+               std::string& s0, std::string& s1, std::string& s2) override {
+        switch (GetReport()) {
+        case rptMemberProfile:
+        case rptMemberCount:
+        case rptEmergencyContacts:
+        case rptMembershipStatus:
+        case rptRoster:
+            return CMemberReport(*this).DoBody(dc, x, y, id, d0, d1, s0, s1, s2);
+        case rptTestResults:
+        case rptEvalComparison:
+        case rptBodyCompInterp:
+        case rptBodyCompComparison:
+            return CInterpReport(*this).DoBody(dc, x, y, id, d0, d1, s0, s1, s2);
+        default:
+            return CWorkoutReport(*this).DoBody(dc, x, y, id, d0, d1, s0, s1, s2);
+        }
+    }
+};
+
+// What a drawn report shows.
+struct Drawn {
+    std::unique_ptr<CRecordingDevice> device;
+    int lineSpacing = 0;
+    int avgWidth = 0;
+
+    std::vector<std::string> texts() const {
+        std::vector<std::string> all;
+        for (const auto& item : device->Items())
+            if (item.kind == CRecordingDevice::Item::Text)
+                all.push_back(item.text);
+        return all;
+    }
+    bool has(const std::string& text) const {
+        const auto t = texts();
+        return std::find(t.begin(), t.end(), text) != t.end();
+    }
+    int count(const std::string& text) const {
+        const auto t = texts();
+        return static_cast<int>(std::count(t.begin(), t.end(), text));
+    }
+    // The first text starting with prefix, or empty.
+    std::string line(const std::string& prefix) const {
+        const auto* item = device->Find(prefix, true);
+        return item ? item->text : std::string();
+    }
+    const CRecordingDevice::Item* find(const std::string& text) const { return device->Find(text); }
+    // Texts drawn on the same baseline as the first text equal to text.
+    std::vector<std::string> row(const std::string& text) const {
+        std::vector<std::string> out;
+        const auto* at = find(text);
+        if (!at)
+            return out;
+        for (const auto& item : device->Items())
+            if (item.kind == CRecordingDevice::Item::Text && item.page == at->page &&
+                item.y == at->y)
+                out.push_back(item.text);
+        return out;
+    }
+    // The index of the first text starting with prefix in drawing order, -1
+    // when none.
+    int indexOf(const std::string& prefix) const {
+        const auto t = texts();
+        for (std::size_t i = 0; i < t.size(); ++i)
+            if (t[i].rfind(prefix, 0) == 0)
+                return static_cast<int>(i);
+        return -1;
+    }
+    int rects() const {
+        return static_cast<int>(
+            std::count_if(device->Items().begin(), device->Items().end(),
+                          [](const auto& i) { return i.kind == CRecordingDevice::Item::Rect; }));
+    }
+};
+
+class BodyFixture : public ::testing::Test {
+protected:
+    BodyFixture() {
+        ensureGuiApp();
+        namespace fs = std::filesystem;
+        const fs::path data = shippedData();
+        for (const auto& [from, to] :
+             {std::pair{data / "text", f.txtFolder()}, std::pair{data / "stations", f.stnFolder()},
+              std::pair{data / "weights", f.wtFolder()}}) {
+            fs::create_directories(to);
+            for (const auto& e : fs::directory_iterator(from))
+                fs::copy_file(e.path(), fs::path(to) / e.path().filename(),
+                              fs::copy_options::overwrite_existing);
+        }
+    }
+
+    // A new report object (after the data it reads at construction is set).
+    BodyReport& report() {
+        if (!report_)
+            report_ = std::make_unique<BodyReport>();
+        return *report_;
+    }
+
+    Drawn draw(int kind, long id = 0, CEFOleDateTime d0 = {}, CEFOleDateTime d1 = {},
+               std::string s0 = {}, std::string s1 = {}, std::string s2 = {}) {
+        BodyReport& r = report();
+        r.SetReport(kind);
+        r.ResetLayout(600);
+        const bool landscape = r.GetOrientation() == QPageLayout::Landscape;
+        Drawn out;
+        out.device = landscape ? std::make_unique<CRecordingDevice>(6600, 5100)
+                               : std::make_unique<CRecordingDevice>(5100, 6600);
+        QPainter painter(out.device.get());
+        CReportDC dc(painter, [&] { return out.device->NewPage(); });
+        dc.SelectFont(r.GetFont());
+        out.lineSpacing = dc.LineSpacing();
+        out.avgWidth = dc.AveCharWidth();
+        r.DoReport(dc, id, d0, d1, s0, s1, s2);
+        return out;
+    }
+
+    // Rows written straight into the stores.
+    void exec(const std::string& sql) { ASSERT_TRUE(f.exec("members.mdb", sql)) << sql; }
+
+    static std::string day(int y, int m, int d, int h = 0, int min = 0) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.17g",
+                      static_cast<double>(CEFOleDateTime(y, m, d, h, min, 0)));
+        return buf;
+    }
+
+    MemberData member(long id, const std::string& first, const std::string& last,
+                      unsigned char sex = 1) {
+        MemberData m;
+        m.id = id;
+        m.barcode = 1000 + id;
+        m.first = first;
+        m.last = last;
+        m.status = 1;
+        m.sex = sex;
+        m.enrollment = CEFOleDateTime(2026, 9, 1);
+        m.expiration = CEFOleDateTime(2027, 1, 1);
+        m.birthday = CEFOleDateTime(1986, 6, 15); // 40 on the fixture's today
+        return m;
+    }
+
+    void workout(long id, int cls, const std::string& in, const std::string& out, int ok = 1,
+                 int circuits = 2, int option1 = 0) {
+        exec("INSERT INTO Workouts (MemberID, WorkoutOK, ClassIndx, CheckIn, CheckOut, "
+             "Station00, Station01) VALUES (" +
+             std::to_string(id) + ", " + std::to_string(ok) + ", " + std::to_string(cls) + ", " +
+             in + ", " + out + ", " + std::to_string(circuits) + ", " + std::to_string(option1) +
+             ")");
+    }
+
+    FakeClock clock{2026, 12, 7, 10, 0, 0};
+    Facility f{"Test Fitness Center"};
+    std::unique_ptr<BodyReport> report_;
+};
+
+} // namespace vantora::test
