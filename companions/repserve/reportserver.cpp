@@ -6,9 +6,12 @@ CReportServer::CReportServer(std::ostream& log) : log_(log), report_(std::make_u
 
 CReportServer::Pass CReportServer::ProcessQueue() {
     Pass pass;
+    std::set<std::string> kept;
     CDAOReport queue;
-    if (queue.FindReports() == 0)
+    if (queue.FindReports() == 0) {
+        kept_.clear();
         return pass;
+    }
     while (!queue.IsEOF()) {
         // The request's values are copied: printing may change them.
         const int kind = static_cast<int>(queue.ltype);
@@ -31,14 +34,19 @@ CReportServer::Pass CReportServer::ProcessQueue() {
                  << "); request removed" << std::endl;
             queue.DelCurrent();
             break;
-        default:
+        default: {
             ++pass.kept;
-            log_ << report_->GetLastError() << " (kind " << kind << ", id " << queue.lid
-                 << "); request kept" << std::endl;
+            const std::string line = report_->GetLastError() + " (kind " + std::to_string(kind) +
+                                     ", id " + std::to_string(queue.lid) + "); request kept";
+            if (!kept_.count(line))
+                log_ << line << std::endl;
+            kept.insert(line);
             queue.Op(CDAOEFSet::opMoveNext);
             break;
         }
+        }
     }
     queue.Op(CDAOEFSet::opClose);
+    kept_ = std::move(kept);
     return pass;
 }

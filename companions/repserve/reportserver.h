@@ -8,6 +8,8 @@
 
 #include <memory>
 #include <ostream>
+#include <set>
+#include <string>
 
 class CReportServer {
 public:
@@ -20,7 +22,8 @@ public:
     // Messages about requests go to log, one line each.
     explicit CReportServer(std::ostream& log);
 
-    // One pass over the queue as it stands.
+    // One pass over the queue as it stands. A request kept for the same
+    // reason as in the previous pass is not logged again.
     Pass ProcessQueue();
 
     CReport& Report() { return *report_; }
@@ -28,4 +31,7 @@ public:
 private:
     std::ostream& log_;
     std::unique_ptr<CReport> report_;
+    // Kept requests already logged in the previous pass: a request that
+    // waits for a printer is logged once, not at every poll.
+    std::set<std::string> kept_;
 };
