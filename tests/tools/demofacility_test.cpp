@@ -17,11 +17,14 @@
 #include "db/daosmeval.h"
 #include "db/daosmmem.h"
 #include "db/daowk.h"
+#include "db/schema.h"
 
 #include "support/testsupport.h"
 #include "util/text.h"
 
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 
@@ -357,6 +360,24 @@ TEST(LargeFacility, HoldsExactlyTheMembersAndWorkoutsAskedFor) {
     EXPECT_EQ(wk.FindWks(10001), 27);
     EXPECT_EQ(wk.FindWks(10150), 26);
     EXPECT_TRUE(notices->texts().empty());
+    // The workout indexes, left out while the rows went in, are all back.
+    const auto* table = vantora::db::schema::findTable("Workouts");
+    ASSERT_NE(table, nullptr);
+    std::size_t indexes = 0;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                    QStringLiteral("large-facility-test"));
+        db.setDatabaseName(QString::fromStdString(dir.file("large") + "/members.mdb"));
+        ASSERT_TRUE(db.open());
+        QSqlQuery q(db);
+        ASSERT_TRUE(q.exec(QStringLiteral(
+            "SELECT name FROM sqlite_master WHERE type = 'index' AND tbl_name = 'Workouts'")));
+        while (q.next())
+            for (const auto& index : table->indexes)
+                indexes += q.value(0).toString().toStdString() == index.name;
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("large-facility-test"));
+    EXPECT_EQ(indexes, table->indexes.size());
 
     options.members = 0;
     EXPECT_EQ(
