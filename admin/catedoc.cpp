@@ -5,7 +5,6 @@
 #include "fieldcheck.h"
 
 #include "db/daocat.h"
-#include "util/format.h"
 #include "util/notice.h"
 
 using namespace vantora;
@@ -18,8 +17,8 @@ bool CCateDoc::Load() {
     CDAOCat cat;
     long previous = 0;
     for (Row& r : Cats) {
-        r.name.clear();
-        r.id = previous = cat.GenerateIDNum(previous);
+        previous = cat.GenerateIDNum(previous);
+        r = Row{"", previous, false};
     }
     const int n = cat.FindCategories(0L);
     if (n == 0 || cat.LastOpFailed()) {

@@ -21,8 +21,8 @@ bool CCourDoc::Load() {
     CDAOCour cour;
     long previous = 0;
     for (Row& r : Cours) {
-        r.name.clear();
-        r.id = previous = cour.GenerateIDNum(previous);
+        previous = cour.GenerateIDNum(previous);
+        r = Row{"", previous, false};
     }
     CCatalog::OpenCourses(cour, catId_);
     for (int i = 0; i < Rows && !cour.IsEOF(); ++i) {
