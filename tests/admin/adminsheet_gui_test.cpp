@@ -236,3 +236,22 @@ TEST_F(Sheet, CoursesDialogWritesBeforeOpeningSectionsAndNeedsAFilledRow) {
     EXPECT_EQ(courses.result(), QDialog::Accepted);
     EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Courses WHERE CatID = 1"), 1);
 }
+
+TEST_F(Sheet, SectionsDialogOkWritesItsRowsAndClearEmptiesThem) {
+    CSecDlg sections("FIT", "FIT 101", 1);
+    sections.NameEdit(0)->setText(QStringLiteral("1A"));
+    sections.NameEdit(1)->setText(QStringLiteral("1B"));
+    sections.accept();
+    EXPECT_EQ(sections.result(), QDialog::Accepted);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Sections WHERE CourID = 1 AND "
+                                           "Sec IN ('1A', '1B')"),
+              2);
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Sections WHERE Sec = '01'"), 0);
+
+    CSecDlg again("FIT", "FIT 101", 1);
+    EXPECT_EQ(again.NameEdit(1)->text(), QStringLiteral("1B"));
+    facility.notices().answer(notice::Answer::Yes);
+    again.ClearSections();
+    EXPECT_TRUE(again.NameEdit(0)->text().isEmpty());
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Sections WHERE CourID = 1"), 0);
+}
