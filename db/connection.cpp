@@ -1,5 +1,7 @@
 #include "connection.h"
 
+#include "schema.h"
+
 #include "util/format.h"
 #include "util/notice.h"
 
@@ -217,8 +219,15 @@ QStringList Store::columns(const QString& table) {
         reportError(errorText(q.lastError()));
         return names;
     }
-    while (q.next())
+    QStringList text;
+    while (q.next()) {
         names << q.value(1).toString();
+        // SQLite's rule for text affinity.
+        const QString type = q.value(2).toString().toUpper();
+        if (type.contains(QStringLiteral("CHAR")) || type.contains(QStringLiteral("CLOB")) ||
+            type.contains(QStringLiteral("TEXT")))
+            text << q.value(1).toString();
+    }
     q.finish();
     if (names.isEmpty()) {
         reportError(insert("Error: the table \"%1\" does not exist in \"%2\"",
@@ -226,7 +235,15 @@ QStringList Store::columns(const QString& table) {
         return names;
     }
     columns_[table] = names;
+    textColumns_[table] = text;
     return names;
+}
+
+QStringList Store::textColumns(const QString& table) {
+    if (columns_.find(table) == columns_.end())
+        columns(table);
+    auto it = textColumns_.find(table);
+    return it == textColumns_.end() ? QStringList() : it->second;
 }
 
 QSqlQuery* Store::prepared(const QString& sql) {
@@ -277,6 +294,7 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     auto store = std::make_shared<Store>(key, name);
     store->setIdentity(identity);
     QString failure;
+    std::string verifyFailure;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         if (!db.isValid()) {
@@ -296,8 +314,19 @@ std::shared_ptr<Store> openStore(const std::string& path) {
                        !runPragma(db, QStringLiteral("PRAGMA journal_mode = WAL"), error) ||
                        !runPragma(db, QStringLiteral("PRAGMA synchronous = NORMAL"), error)) {
                 failure = QString::fromStdString(errorText(error));
+            } else if (const auto kind = schema::storeForFile(file.filename().string())) {
+                // One of the four store files: it must be one of ours, with
+                // every table in place, before any set reads it.
+                const std::string wrong = schema::verify(db, *kind);
+                if (!wrong.empty())
+                    verifyFailure = wrong;
             }
         }
+    }
+    if (!verifyFailure.empty()) {
+        store.reset();
+        reportError(verifyFailure);
+        return nullptr;
     }
     if (!failure.isEmpty()) {
         store.reset(); // closes and unregisters the connection

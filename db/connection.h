@@ -56,6 +56,9 @@ public:
     // Column names of a table in their order, read once per connection;
     // empty (after a notice) when the table does not exist.
     QStringList columns(const QString& table);
+    // The columns of a table that hold text (TEXT affinity), read with the
+    // column names.
+    QStringList textColumns(const QString& table);
 
     // The statement for an SQL text, prepared once per connection and kept;
     // null, after a notice, when the engine refuses it. Each use binds,
@@ -81,6 +84,7 @@ private:
     bool inTransaction_ = false;
     QElapsedTimer held_;
     std::map<QString, QStringList> columns_;
+    std::map<QString, QStringList> textColumns_;
     std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     unsigned long long writes_ = 0;
     Identity identity_{0, 0};

@@ -284,6 +284,18 @@ private:
 
     bool bind();
     bool runKeyQuery();
+    bool isTextColumn(const dialect::ColumnName& c) const {
+        for (std::size_t t = 0; t < tables_.size(); ++t) {
+            if (!c.table.empty() && !sameName(c.table, QString::fromStdString(tables_[t])))
+                continue;
+            for (const auto& text : textColumns_[t])
+                if (sameName(c.column, text))
+                    return true;
+            if (!c.table.empty())
+                return false;
+        }
+        return false;
+    }
     bool fetch(bool fresh = false);
     bool fetchBlock();
     bool insertRow();
@@ -297,6 +309,8 @@ private:
     std::vector<Column> columns_;
     std::vector<Param> params_;
     std::set<std::string> paramNames_;
+    std::set<std::string> textParams_;
+    std::vector<QStringList> textColumns_; // per table
     std::map<std::string, const Param*> paramByName_;
     // Per table, the columns written when a row is added; for a joined view
     // a column also fills the same-named columns of the other tables that
@@ -426,9 +440,15 @@ bool CDAOEFSet::Impl::bind() {
     columns_ = std::move(columns);
     params_ = std::move(params);
     paramNames_.clear();
+    textParams_.clear();
     paramByName_.clear();
+    textColumns_.clear();
+    for (const auto& t : tables_)
+        textColumns_.push_back(store_->textColumns(QString::fromStdString(t)));
     for (const auto& p : params_) {
         paramNames_.insert(p.name);
+        if (p.type == Type::Text)
+            textParams_.insert(p.name);
         paramByName_.emplace(p.name, &p);
     }
     stride_ = tables_.size();
@@ -470,12 +490,16 @@ void CDAOEFSet::Impl::buildStatements() {
 }
 
 bool CDAOEFSet::Impl::runKeyQuery() {
-    const dialect::Expression filter = dialect::translate(owner_.m_strFilter, paramNames_);
+    const dialect::Expression filter =
+        dialect::translate(owner_.m_strFilter, paramNames_, textParams_);
     if (!filter.error.empty()) {
         vantora::db::reportError(filter.error);
         return false;
     }
-    const dialect::Expression sort = dialect::translate(owner_.m_strSort, paramNames_);
+    const dialect::Expression sort = dialect::translate(
+        dialect::caselessSort(owner_.m_strSort,
+                              [this](const dialect::ColumnName& c) { return isTextColumn(c); }),
+        paramNames_);
     if (!sort.error.empty()) {
         vantora::db::reportError(sort.error);
         return false;
@@ -486,8 +510,13 @@ bool CDAOEFSet::Impl::runKeyQuery() {
         from += (from.empty() ? "" : ", ") + dialect::quote(t);
     }
     const std::string where = filter.sql.empty() ? std::string() : "(" + filter.sql + ")";
+    // Rows the sort leaves equal (all of them without a sort) come in table
+    // order, the order they were added in.
+    std::string order = sort.sql;
+    for (const auto& t : tables_)
+        order += (order.empty() ? "" : ", ") + dialect::quote(t) + "._key";
     const QString sql =
-        QString::fromStdString(dialect::select(keys, from, where, sort.sql, maxRecords));
+        QString::fromStdString(dialect::select(keys, from, where, order, maxRecords));
 
     QSqlQuery* q = store_->prepared(sql);
     if (!q)

@@ -9,7 +9,11 @@
 // of the list. Filters and sorts are written in the original dialect
 // ("MemberID = lParam0 AND CheckIn >= datetimeParam0", "CheckIn DESC",
 // "[Members].[LastName]", "(Goals\4) mod 2 = 1"); parameter names in them are
-// bound as named parameters, never formatted into the SQL text.
+// bound as named parameters, never formatted into the SQL text. Text compares
+// and sorts without regard to case; rows the sort leaves equal (all rows
+// without a sort) come in table order. While the cursor walks forward the
+// set reads rows ahead in blocks; a write of this program drops them, and
+// opEdit always reads its row afresh.
 //
 // Locking is pessimistic: opEdit and opAddNew take the store's write lock,
 // opUpdate writes the row and releases it; closing, requerying or moving away

@@ -52,7 +52,8 @@ std::string quote(const std::string& name) {
     return q + '"';
 }
 
-Expression translate(const std::string& text, const std::set<std::string>& params) {
+Expression translate(const std::string& text, const std::set<std::string>& params,
+                     const std::set<std::string>& caseless) {
     std::map<std::string, std::string> byLower;
     for (const auto& p : params)
         byLower.emplace(lower(p), p);
@@ -123,7 +124,7 @@ Expression translate(const std::string& text, const std::set<std::string>& param
             } else if (low == "mod") {
                 out += '%';
             } else if (auto it = byLower.find(low); it != byLower.end()) {
-                out += '?';
+                out += caseless.count(it->second) ? "? COLLATE NOCASE" : "?";
                 e.params.push_back(it->second);
             } else if (looksLikeParam(word) && (j >= n || text[j] != '.')) {
                 e.error = insert("Error: the query names the parameter \"%1\", which is not "
@@ -140,6 +141,58 @@ Expression translate(const std::string& text, const std::set<std::string>& param
         }
     }
     return e;
+}
+
+std::string caselessSort(const std::string& sort,
+                         const std::function<bool(const ColumnName&)>& isText) {
+    // Terms are separated by commas outside brackets and quotes.
+    std::vector<std::string> terms(1);
+    char quoteChar = 0;
+    bool bracket = false;
+    for (char c : sort) {
+        if (quoteChar) {
+            if (c == quoteChar)
+                quoteChar = 0;
+        } else if (bracket) {
+            if (c == ']')
+                bracket = false;
+        } else if (c == '\'' || c == '"') {
+            quoteChar = c;
+        } else if (c == '[') {
+            bracket = true;
+        } else if (c == ',') {
+            terms.emplace_back();
+            continue;
+        }
+        terms.back() += c;
+    }
+    std::string result;
+    for (std::size_t t = 0; t < terms.size(); ++t) {
+        std::string term = terms[t];
+        std::string direction;
+        std::size_t end = term.find_last_not_of(" \t");
+        std::string trimmed = end == std::string::npos ? std::string() : term.substr(0, end + 1);
+        const std::size_t space = trimmed.find_last_of(" \t");
+        if (space != std::string::npos) {
+            const std::string last = lower(trimmed.substr(space + 1));
+            if (last == "asc" || last == "desc") {
+                direction = trimmed.substr(space);
+                trimmed = trimmed.substr(0, space);
+            }
+        }
+        const std::size_t begin = trimmed.find_first_not_of(" \t");
+        const std::string name = begin == std::string::npos ? std::string() : trimmed.substr(begin);
+        bool plainName = !name.empty();
+        for (char c : name)
+            plainName =
+                plainName && (isWordChar(c) || c == '.' || c == '[' || c == ']' || c == ' ');
+        if (plainName && name.find(' ') != std::string::npos && name.find('[') == std::string::npos)
+            plainName = false;
+        if (plainName && isText(splitColumn(name)))
+            term = trimmed + " COLLATE NOCASE" + direction;
+        result += (t ? "," : "") + term;
+    }
+    return result;
 }
 
 std::vector<std::string> tables(const std::string& defaultSql) {

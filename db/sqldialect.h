@@ -5,11 +5,20 @@
 // operator, parameter names (bound, never formatted into the text) and a
 // top-N limit.
 
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
 namespace vantora::db::dialect {
+
+// A column as written in a binding, split: "[Members].[MemberID]" gives
+// table "Members" and column "MemberID"; "Barcode" gives an empty table.
+struct ColumnName {
+    std::string table;
+    std::string column;
+};
+ColumnName splitColumn(const std::string& name);
 
 // A translated filter or sort: SQLite text with one '?' per parameter use,
 // and the parameter names in the order of their '?'.
@@ -24,19 +33,20 @@ struct Expression {
 // Translates a filter or sort. `params` are the names bound by the set;
 // they match whole words, ignoring case, and never after a '.'. A word that
 // looks like a parameter ("...Param<digits>") but is not bound is an error.
-Expression translate(const std::string& text, const std::set<std::string>& params);
+// Comparisons with the `caseless` parameters (the text ones) ignore case,
+// as text comparisons of the original engine do.
+Expression translate(const std::string& text, const std::set<std::string>& params,
+                     const std::set<std::string>& caseless = {});
+
+// A sort whose terms that name a text column sort without regard to case,
+// as the original engine sorts: "LastName DESC, MemberID" gives
+// "LastName COLLATE NOCASE DESC, MemberID" when isText(LastName).
+std::string caselessSort(const std::string& sort,
+                         const std::function<bool(const ColumnName&)>& isText);
 
 // The tables of a default SQL: "[Enrollments],[Members]" gives
 // {"Enrollments", "Members"}. Empty when the text is not such a list.
 std::vector<std::string> tables(const std::string& defaultSql);
-
-// A column as written in a binding, split: "[Members].[MemberID]" gives
-// table "Members" and column "MemberID"; "Barcode" gives an empty table.
-struct ColumnName {
-    std::string table;
-    std::string column;
-};
-ColumnName splitColumn(const std::string& name);
 
 // A name quoted for SQLite: "Members" gives "\"Members\"".
 std::string quote(const std::string& name);

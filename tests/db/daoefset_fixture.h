@@ -31,7 +31,7 @@ public:
     double Weight = 0;
     CEFOleDateTime CheckIn;
 
-    std::string GetDefaultDBName() const override { return GetDBPath() + "members.mdb"; }
+    std::string GetDefaultDBName() const override { return GetDBPath() + "visits.db"; }
     std::string GetDefaultSQL() const override { return "[Visits]"; }
     void DoFieldExchange(CDAOFieldExchange& fx) override {
         fx.Long("[MemberID]", MemberID);
@@ -77,7 +77,7 @@ public:
     std::string City;
     std::string strViewParam0;
 
-    std::string GetDefaultDBName() const override { return GetDBPath() + "members.mdb"; }
+    std::string GetDefaultDBName() const override { return GetDBPath() + "visits.db"; }
     std::string GetDefaultSQL() const override { return "[Members],[Profiles]"; }
     void DoFieldExchange(CDAOFieldExchange& fx) override {
         fx.Long("[Members].[MemberID]", MembersMemberID);
@@ -138,7 +138,7 @@ inline QVariant queryValue(const std::string& file, const std::string& sql) {
     return v;
 }
 
-// A facility folder with members.mdb holding the test tables, VANTO_DB and
+// A folder with the store file visits.db holding the test tables, VANTO_DB and
 // VANTO_BACK pointing at it, and the notice recorder installed.
 class StoreTest : public ::testing::Test {
 protected:
@@ -153,7 +153,7 @@ protected:
                 "CREATE TABLE Profiles (_key INTEGER PRIMARY KEY, MemberID INTEGER, City TEXT)"});
     }
 
-    std::string store() const { return dir_.file("members.mdb"); }
+    std::string store() const { return dir_.file("visits.db"); }
 
     // Adds visits (member id, name) with Visits 0, ClassIndx 1 and check-in
     // times one day apart in the order given.

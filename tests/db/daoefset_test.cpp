@@ -39,7 +39,7 @@ TEST(RecordSetEnvironment, PathsEndInASlash) {
     VisitSet set;
     EXPECT_EQ(set.GetDBPath(), "/srv/vantora/db/");
     EXPECT_EQ(set.GetFilePath(), "/srv/vantora/back/");
-    EXPECT_EQ(set.GetDefaultDBName(), "/srv/vantora/db/members.mdb");
+    EXPECT_EQ(set.GetDefaultDBName(), "/srv/vantora/db/visits.db");
     EXPECT_EQ(notices->count(), 0u);
 }
 
@@ -199,6 +199,38 @@ TEST_F(RecordSet, OriginalDialectOperatorsSelectBits) {
     view.m_strFilter = "Profiles.MemberID = Members.MemberID AND ((Goals\\2) mod 2 = 1)";
     EXPECT_EQ(view.OpenSet(true), 1);
     EXPECT_EQ(view.LastName, "B");
+}
+
+TEST_F(RecordSet, TextComparesAndSortsWithoutRegardToCase) {
+    addVisits({{1, "Smith"}, {2, "smith"}, {3, "Smithers"}});
+    VisitSet set;
+    EXPECT_EQ(set.FindName("SMITH"), 2);
+    runSql(store(), {"INSERT INTO Members (MemberID, LastName) VALUES (1, 'brown')",
+                     "INSERT INTO Members (MemberID, LastName) VALUES (2, 'Adams')",
+                     "INSERT INTO Members (MemberID, LastName) VALUES (3, 'Clark')",
+                     "INSERT INTO Profiles (MemberID, City) VALUES (1, 'Oslo')",
+                     "INSERT INTO Profiles (MemberID, City) VALUES (2, 'Oslo')",
+                     "INSERT INTO Profiles (MemberID, City) VALUES (3, 'Oslo')"});
+    MemberView view;
+    ASSERT_EQ(view.FindCity("oslo"), 3);
+    std::vector<std::string> names;
+    for (; !view.IsEOF(); view.Op(CDAOEFSet::opMoveNext))
+        names.push_back(view.LastName);
+    EXPECT_EQ(names, (std::vector<std::string>{"Adams", "brown", "Clark"}));
+}
+
+TEST_F(RecordSet, RowsTheSortLeavesEqualComeInTableOrder) {
+    runSql(store(), {"CREATE INDEX VisitsName ON Visits (Name)"});
+    addVisits({{3, "c"}, {1, "a"}, {2, "b"}, {4, "a"}});
+    VisitSet set;
+    set.strParam0 = "";
+    set.m_strFilter = "Name >= strParam0"; // answerable from the index on Name
+    set.m_strSort.clear();
+    ASSERT_EQ(set.OpenSet(true), 4);
+    EXPECT_EQ(memberIds(set), (std::vector<long>{3, 1, 2, 4}));
+    set.m_strSort = "Name DESC";
+    set.Op(CDAOEFSet::opRequery);
+    EXPECT_EQ(memberIds(set), (std::vector<long>{3, 2, 1, 4}));
 }
 
 TEST_F(RecordSet, MaxRecordsLimitsTheResult) {
@@ -529,12 +561,20 @@ TEST_F(RecordSet, ATableMissingFromTheStoreIsAnError) {
               std::string::npos);
 }
 
+namespace {
+// The test table class over the members store file.
+class MembersFileSet : public VisitSet {
+public:
+    std::string GetDefaultDBName() const override { return GetDBPath() + "members.mdb"; }
+};
+} // namespace
+
 TEST(RecordSetStore, MissingStoreIsReportedAndNeverCreated) {
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
     Notices notices;
-    VisitSet set;
+    MembersFileSet set;
     EXPECT_EQ(set.FindAll(), 0);
     EXPECT_TRUE(set.LastOpFailed());
     EXPECT_EQ(notices->last(),
@@ -554,12 +594,28 @@ TEST(RecordSetStore, ForeignFileNamedLikeAStoreIsReported) {
     }
     const std::string before = readFile(dir.file("members.mdb"));
     Notices notices;
-    VisitSet set;
+    MembersFileSet set;
     EXPECT_EQ(set.FindAll(), 0);
     ASSERT_EQ(notices->count(), 1u);
     EXPECT_EQ(notices->last(), "Error: cannot open the database file \"" + dir.file("members.mdb") +
                                    "\": file is not a database");
     EXPECT_EQ(readFile(dir.file("members.mdb")), before) << "the file is left as it was";
+}
+
+TEST(RecordSetStore, AnotherProgramsDatabaseNamedLikeAStoreIsRefused) {
+    TempDir dir;
+    ScopedEnv db("VANTO_DB", dir.path().c_str());
+    ScopedEnv back("VANTO_BACK", dir.path().c_str());
+    runSql(dir.file("members.mdb"),
+           {"CREATE TABLE Visits (_key INTEGER PRIMARY KEY, MemberID INTEGER, Visits INTEGER, "
+            "ClassIndx INTEGER, Name TEXT, Weight REAL, CheckIn REAL)"});
+    Notices notices;
+    MembersFileSet set;
+    EXPECT_EQ(set.FindAll(), 0);
+    ASSERT_EQ(notices->count(), 1u);
+    EXPECT_EQ(notices->last().rfind("Error: ", 0), 0u);
+    EXPECT_NE(notices->last().find("members.mdb"), std::string::npos) << notices->last();
+    EXPECT_TRUE(set.LastOpFailed());
 }
 
 TEST(RecordSetStore, ReadOnlyFolderGivesOneClearErrorOnWrite) {
@@ -568,12 +624,12 @@ TEST(RecordSetStore, ReadOnlyFolderGivesOneClearErrorOnWrite) {
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
-    runSql(dir.file("members.mdb"),
+    runSql(dir.file("visits.db"),
            {"CREATE TABLE Visits (_key INTEGER PRIMARY KEY, MemberID INTEGER, Visits INTEGER, "
             "ClassIndx INTEGER, Name TEXT, Weight REAL, CheckIn REAL)",
             "INSERT INTO Visits (MemberID) VALUES (1)"});
     namespace fs = std::filesystem;
-    fs::permissions(dir.file("members.mdb"), fs::perms::owner_read);
+    fs::permissions(dir.file("visits.db"), fs::perms::owner_read);
     fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
     Notices notices;
     {
@@ -588,8 +644,8 @@ TEST(RecordSetStore, ReadOnlyFolderGivesOneClearErrorOnWrite) {
         EXPECT_EQ(notices->last().rfind("Error: ", 0), 0u) << notices->last();
     }
     fs::permissions(dir.path(), fs::perms::owner_all);
-    fs::permissions(dir.file("members.mdb"), fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(queryValue(dir.file("members.mdb"), "SELECT count(*) FROM Visits").toInt(), 1);
+    fs::permissions(dir.file("visits.db"), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(queryValue(dir.file("visits.db"), "SELECT count(*) FROM Visits").toInt(), 1);
 }
 
 // ---- record exchange helpers ----------------------------------------------------------------

@@ -76,3 +76,20 @@ TEST(SqlDialect, ColumnsSplitAndQuote) {
               "SELECT a FROM \"T\" WHERE (x = ?) ORDER BY a DESC LIMIT 5");
     EXPECT_EQ(select("a", "\"T\"", "", "", 0), "SELECT a FROM \"T\"");
 }
+
+TEST(SqlDialect, TextComparisonsAndSortsIgnoreCase) {
+    const Expression e =
+        translate("Name = strParam0 AND MemberID = lParam0", Params, {"strParam0"});
+    EXPECT_EQ(e.sql, "Name = ? COLLATE NOCASE AND MemberID = ?");
+    const auto isText = [](const ColumnName& c) {
+        return c.column == "LastName" || c.column == "Last Name";
+    };
+    EXPECT_EQ(caselessSort("LastName", isText), "LastName COLLATE NOCASE");
+    EXPECT_EQ(caselessSort("Members.LastName DESC, MemberID", isText),
+              "Members.LastName COLLATE NOCASE DESC, MemberID");
+    EXPECT_EQ(caselessSort("[Members].[Last Name] asc", isText),
+              "[Members].[Last Name] COLLATE NOCASE asc");
+    EXPECT_EQ(caselessSort("CheckIn DESC", isText), "CheckIn DESC");
+    EXPECT_EQ(caselessSort("", isText), "");
+    EXPECT_EQ(caselessSort("lower(LastName)", isText), "lower(LastName)");
+}
