@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 using vantora::notice::Answer;
 using vantora::test::ClassData;
@@ -444,4 +448,80 @@ TEST(KioskJournal, LinesRoundTripAndDamagedLinesAreRefused) {
     for (const char* bad : {"", "1|2|3", "x|2|1|0|1|2|0|0|0|0|0|0|0|0|0|0|0|0|0",
                             "1|2|7|0|1|2|0|0|0|0|0|0|0|0|0|0|0|0|0"})
         EXPECT_FALSE(CWorkoutQueue::FromLine(bad, back)) << bad;
+}
+
+TEST_F(KioskTest, ThreeDigitValuesCommitOnTheThirdDigit) {
+    SetFlags(512 | 1024);
+    Start();
+    doc->LookUpId(AnaCode);
+    doc->AnswerCheckIn(false);
+    doc->AnswerEnterWorkout(true);
+    doc->Input(2, false);
+    EXPECT_EQ("To record a 1- or 2-digit number, press the", Screen()[1]);
+    Type("12");
+    EXPECT_EQ(1, doc->OptionIndex()); // two digits wait for a third or Enter
+    Type("5");
+    EXPECT_EQ(2, doc->OptionIndex());
+    EXPECT_EQ(125, doc->Workout().GetStnVal(1));
+    Type("40");
+    doc->Input(CTouchInput::Enter, false);
+    EXPECT_EQ(40, doc->Workout().GetStnVal(2));
+    // Back on the first option with nothing typed returns to the circuits.
+    while (doc->OptionIndex() > 1)
+        doc->Input(CTouchInput::Back, false);
+    doc->Input(CTouchInput::Back, false);
+    EXPECT_EQ(Doc::EnterCircuits, doc->State());
+    EXPECT_EQ(0, doc->Workout().GetStnVal(1));
+    doc->Input(4, false);
+    for (int i = 1; i < 13; ++i)
+        doc->Input(CTouchInput::Enter, false);
+    EXPECT_EQ("004 Circuits", Screen()[1]);
+    // No to the values starts the entry again from the circuits.
+    doc->AnswerConfirm(false);
+    EXPECT_EQ(Doc::EnterCircuits, doc->State());
+    EXPECT_EQ("4", CTouchScreen::Build(*doc).circuitText);
+}
+
+TEST_F(KioskTest, AWorkoutFinishedBeforeACrashIsWrittenOnceAtTheNextStart) {
+    const std::string journal = f.dbFolder() + "crash.journal";
+    std::fflush(nullptr);
+    const pid_t child = ::fork();
+    ASSERT_NE(-1, child);
+    if (child == 0) {
+        // The kiosk process: a member confirms a workout, sees the farewell
+        // screen, and the process dies before any flush.
+        CWorkoutQueue q(journal);
+        Doc d(q);
+        if (!d.OnNewDocument())
+            ::_exit(3);
+        d.LookUpId(AnaCode);
+        d.AnswerCheckIn(false);
+        d.AnswerEnterWorkout(true);
+        d.Input(3, false);
+        for (int i = 1; i < 13; ++i)
+            d.Input(CTouchInput::Enter, false);
+        d.AnswerConfirm(true);
+        if (d.State() != Doc::Farewell)
+            ::_exit(4);
+        ::raise(SIGKILL);
+        ::_exit(5);
+    }
+    int status = 0;
+    ASSERT_EQ(child, ::waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status)) << "exit code " << WEXITSTATUS(status);
+    EXPECT_EQ(SIGKILL, WTERMSIG(status));
+    EXPECT_EQ(0, Rows("members.mdb", "Workouts"));
+
+    // The next start: journal found, workout written; a second start finds
+    // nothing more to do.
+    for (int run = 0; run < 2; ++run) {
+        CWorkoutQueue q(journal);
+        Doc d(q);
+        ASSERT_TRUE(d.OnNewDocument());
+        EXPECT_EQ(run == 0 ? 1 : 0, q.Recover());
+        d.FlushWorkouts();
+        EXPECT_TRUE(q.Empty());
+    }
+    EXPECT_EQ(1, Rows("members.mdb", "Workouts"));
+    EXPECT_EQ(1, f.count("members.mdb", "SELECT COUNT(*) FROM Workouts WHERE Station00 = 3"));
 }

@@ -1,0 +1,132 @@
+// Speed of the kiosk's ID lookup: from the number a member enters to the
+// check-in screen (member, classes, bonus, period totals, message), for a
+// member with a year of workouts in a large facility.
+//
+// The facility (100,000 members, 5,000,000 workouts by default) is made
+// once in VANTORA_BENCH_FACILITY (default /tmp/vantora-bench-large) and
+// kept for later runs; VANTORA_BENCH_MEMBERS and VANTORA_BENCH_WORKOUTS
+// make a smaller one.
+
+#include "db/batchscope.h"
+#include "db/daocls.h"
+#include "db/daoenr.h"
+#include "db/daosmmem.h"
+#include "db/daowk.h"
+#include "kiosk/touchdoc.h"
+#include "kiosk/workoutqueue.h"
+#include "tools/demofacility.h"
+#include "util/notice.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr long MemberId = 9000001;
+constexpr long Code = 990001;
+
+long EnvNumber(const char* name, long fallback) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::atol(v) : fallback;
+}
+
+// A current member with one class and five workouts a week for a year.
+void AddYearMember() {
+    CDAOSmMem mem;
+    if (mem.FindMember(CDAOSmMem::idMember, MemberId) != 0)
+        return;
+    CEFOleDateTime today;
+    today.Current();
+    today.Midnight();
+    mem.Op(CDAOEFSet::opAddNew);
+    mem.MemberID = MemberId;
+    mem.Barcode = Code;
+    mem.FirstName = "Bench";
+    mem.LastName = "Marker";
+    mem.MemberStatus = 1;
+    mem.Op(CDAOEFSet::opUpdate);
+    CDAOEnr enr;
+    enr.FindEnrollment(MemberId);
+    enr.Op(CDAOEFSet::opAddNew);
+    enr.MemberID = MemberId;
+    enr.EnrollmentDate = double(today) - 365;
+    enr.ExpirationDate = double(today) + 365;
+    enr.Op(CDAOEFSet::opUpdate);
+    CDAOCls cls;
+    cls.FindClasses(MemberId);
+    cls.Op(CDAOEFSet::opAddNew);
+    cls.MemberID = MemberId;
+    cls.Category = "FIT";
+    cls.Course = "FIT 101";
+    cls.Section = "01";
+    cls.Op(CDAOEFSet::opUpdate);
+    CDAOWk wk;
+    CBatchScope batch(wk);
+    wk.FindWks(MemberId);
+    for (int day = 1; day <= 365; ++day) {
+        if (day % 7 >= 5)
+            continue;
+        wk.Op(CDAOEFSet::opAddNew);
+        wk.MemberID = MemberId;
+        wk.WorkoutOK = 1;
+        wk.CheckIn = double(today) - day + 0.7;
+        wk.CheckOut = double(today) - day + 0.73;
+        wk.Station00 = 3;
+        wk.Station01 = 20;
+        wk.Op(CDAOEFSet::opUpdate);
+    }
+}
+
+void PrepareFacility() {
+    static bool ready = false;
+    if (ready)
+        return;
+    const char* env = std::getenv("VANTORA_BENCH_FACILITY");
+    std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
+    if (folder.back() != '/')
+        folder += '/';
+    ::setenv("VANTO_DB", folder.c_str(), 1);
+    ::setenv("VANTO_BACK", folder.c_str(), 1);
+    if (!std::filesystem::exists(folder + "members.mdb")) {
+        vantora::tools::LargeOptions options;
+        options.members = EnvNumber("VANTORA_BENCH_MEMBERS", options.members);
+        options.workouts = EnvNumber("VANTORA_BENCH_WORKOUTS", long(options.workouts));
+        vantora::db::facility::Settings settings;
+        settings.name = "Benchmark Fitness Center";
+        settings.password = "bench";
+        const std::string error = vantora::tools::createLargeFacility(folder, settings, options);
+        if (!error.empty())
+            throw std::runtime_error(error);
+    }
+    AddYearMember();
+    ready = true;
+}
+
+void BM_LookUpIdToCheckInScreen(benchmark::State& state) {
+    PrepareFacility();
+    CWorkoutQueue queue("");
+    CVantoraTouchDoc doc(queue);
+    if (!doc.OnNewDocument()) {
+        state.SkipWithError("the facility's settings cannot be read");
+        return;
+    }
+    for (auto _ : state) {
+        doc.LookUpId(Code);
+        if (doc.State() != CVantoraTouchDoc::AskCheckIn) {
+            state.SkipWithError("the member did not reach the check-in screen");
+            return;
+        }
+        benchmark::DoNotOptimize(doc.WorkoutsFound());
+    }
+    state.counters["workouts_of_member"] = doc.WorkoutsFound();
+}
+BENCHMARK(BM_LookUpIdToCheckInScreen)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+
+} // namespace
