@@ -217,7 +217,9 @@ int CDAOCls::Restore(std::ifstream& in, char const& delimiter, long const& membe
                      bool const& keepExisting) {
     if (!in.is_open())
         return 0;
-    return RestoreFields(in, delimiter, memberId, keepExisting);
+    const int stored = RestoreFields(in, delimiter, memberId, keepExisting);
+    Op(opClose);
+    return stored;
 }
 
 int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
@@ -226,6 +228,19 @@ int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& 
     // rest of an over-long field is skipped so the next field stays in step.
     constexpr std::size_t ReadLimit = 4096;
     int stored = 0;
+    // The member's classes, read once: the indexes in use (as GenerateIndex
+    // would find them) and the records to match texts against.
+    bool queried = false;
+    std::array<bool, 256> used{};
+    auto freeIndex = [&](unsigned char wanted) -> unsigned char {
+        if (!used[wanted])
+            return wanted;
+        for (unsigned k = 0; k < UnknownClass; ++k) {
+            if (k != wanted && !used[k])
+                return static_cast<unsigned char>(k);
+        }
+        return UnknownClass;
+    };
     while (in.good() && in.peek() != std::char_traits<char>::eof()) {
         if (takeLineEnd(in))
             break;
@@ -244,19 +259,27 @@ int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& 
         if (cat.empty())
             continue;
 
-        const unsigned char indx = GenerateIndex(memberId, fileIndx);
-        FindClasses(memberId, cat.c_str(), cour.c_str(), sec.c_str());
-        // The query leaves out empty course and section texts, so look for
-        // the class with exactly these three texts.
+        if (!queried) {
+            queried = true;
+            if (FindClasses(memberId) > 0) {
+                for (; !IsEOF(); Op(opMoveNext)) {
+                    if (!IsDeleted())
+                        used[ClassIndx] = true;
+                }
+            }
+        }
+        // Exactly these three texts: a query would leave out empty ones.
         if (IsClassRecord(cat.c_str(), cour.c_str(), sec.c_str())) {
             if (keepExisting)
                 continue;
             Op(opEdit);
+            used[ClassIndx] = false;
             ClassIndx = fileIndx;
         } else {
             Op(opAddNew);
-            ClassIndx = indx;
+            ClassIndx = freeIndex(fileIndx);
         }
+        used[ClassIndx] = true;
         MemberID = memberId;
         Category = cat;
         Course = cour;
@@ -269,6 +292,5 @@ int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& 
         if (!LastOpFailed())
             ++stored;
     }
-    Op(opClose);
     return stored;
 }

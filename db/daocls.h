@@ -66,6 +66,7 @@ public:
     // line, up to and including its newline; returns the classes stored.
     int Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                 bool const& keepExisting) override;
+    // The same from any stream, leaving the set open for the next line.
     int RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
                       bool const& keepExisting);
 

@@ -19,13 +19,16 @@ int CDAOEnr::Restore(std::ifstream& in, char const& delimiter, long const& membe
                      bool const& replace) {
     if (!in.is_open())
         return 0;
-    return RestoreFields(in, delimiter, memberId, replace);
+    const int stored = RestoreFields(in, delimiter, memberId, replace);
+    Op(opClose);
+    return stored;
 }
 
 int CDAOEnr::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
                            bool const& replace) {
     constexpr std::size_t ReadLimit = 4096;
-    const int found = FindEnrollment(memberId);
+    // A set left open by the previous line takes a new record as it is.
+    const int found = replace || !IsOpen() ? FindEnrollment(memberId) : 0;
     Op(replace && found > 0 ? opEdit : opAddNew);
     MemberID = memberId;
     EnrollmentDate = ToDateTime(ReadField(in, delimiter, ReadLimit));
@@ -33,7 +36,5 @@ int CDAOEnr::RestoreFields(std::istream& in, char const& delimiter, long const& 
     EnrollmentPeriod = ToByte(ReadField(in, delimiter, ReadLimit));
     IncentiveClub = ToByte(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
-    const bool stored = !LastOpFailed();
-    Op(opClose);
-    return stored ? 1 : 0;
+    return LastOpFailed() ? 0 : 1;
 }

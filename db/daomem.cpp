@@ -327,6 +327,9 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
                      bool const& keepExisting) {
     if (!in.is_open())
         return 0;
+    // The table sets stay open from line to line, so a new member is added
+    // without a query; the lookup set answers whether a member is stored.
+    CDAOSmMem lookup;
     CDAOSmMem members;
     CDAOEnr enrollments;
     CDAOProf profiles;
@@ -343,11 +346,9 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
         const long id = std::stol(line.substr(0, first));
 
         // Any record of the member counts, with or without a card.
-        members.lParam0 = id;
-        members.m_strFilter = "MemberID = lParam0";
-        members.m_strSort.clear();
-        const bool exists = members.OpenSet(true) > 0;
-        members.Op(opClose);
+        lookup.lParam0 = id;
+        lookup.m_strFilter = "MemberID = lParam0";
+        const bool exists = lookup.OpenSet(true) > 0;
 
         const bool match = memberId != 0 && id == memberId;
         if (match && exists && keepExisting)
@@ -366,6 +367,9 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
             break;
     }
     batch.Finish();
+    for (CDAOEFSet* set :
+         std::initializer_list<CDAOEFSet*>{&lookup, &members, &enrollments, &profiles, &classes})
+        set->Op(opClose);
     return restored;
 }
 

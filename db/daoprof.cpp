@@ -85,7 +85,9 @@ int CDAOProf::Restore(std::ifstream& in, char const& delimiter, long const& memb
                       bool const& replace) {
     if (!in.is_open())
         return 0;
-    return RestoreFields(in, delimiter, memberId, replace);
+    const int stored = RestoreFields(in, delimiter, memberId, replace);
+    Op(opClose);
+    return stored;
 }
 
 int CDAOProf::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
@@ -94,7 +96,8 @@ int CDAOProf::RestoreFields(std::istream& in, char const& delimiter, long const&
     auto text = [&](const char* column) {
         return CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Profiles", column);
     };
-    const int found = FindProfile(memberId);
+    // A set left open by the previous line takes a new record as it is.
+    const int found = replace || !IsOpen() ? FindProfile(memberId) : 0;
     Op(replace && found > 0 ? opEdit : opAddNew);
     MemberID = memberId;
     Address = text("Address");
@@ -113,7 +116,5 @@ int CDAOProf::RestoreFields(std::istream& in, char const& delimiter, long const&
     Goals = ToLong(ReadField(in, delimiter, ReadLimit));
     MedHistory = ToLong(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
-    const bool stored = !LastOpFailed();
-    Op(opClose);
-    return stored ? 1 : 0;
+    return LastOpFailed() ? 0 : 1;
 }

@@ -85,6 +85,7 @@ public:
     // new one added.
     int Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                 bool const& replace) override;
+    // The same from any stream, leaving the set open for the next line.
     int RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
                       bool const& replace);
 };

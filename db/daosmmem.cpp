@@ -109,17 +109,24 @@ int CDAOSmMem::Restore(std::ifstream& in, char const& delimiter, long const& mem
                        bool const& replace) {
     if (!in.is_open())
         return 0;
-    return RestoreFields(in, delimiter, memberId, replace);
+    const int stored = RestoreFields(in, delimiter, memberId, replace);
+    Op(opClose);
+    return stored;
 }
 
 int CDAOSmMem::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
                              bool const& replace) {
     constexpr std::size_t ReadLimit = 4096;
-    // The query also keeps the set small when a new record is added.
-    lParam0 = memberId;
-    m_strFilter = "MemberID = lParam0";
-    m_strSort.clear();
-    const int found = OpenSet(true);
+    // A set left open by the previous line takes a new record as it is; a
+    // replace looks the member's record up (the query also keeps a newly
+    // opened set small).
+    int found = 0;
+    if (replace || !IsOpen()) {
+        lParam0 = memberId;
+        m_strFilter = "MemberID = lParam0";
+        m_strSort.clear();
+        found = OpenSet(true);
+    }
     // Rewrite the member's record when there is one; otherwise add it, so a
     // replace never loses the line.
     Op(replace && found > 0 ? opEdit : opAddNew);
@@ -131,7 +138,5 @@ int CDAOSmMem::RestoreFields(std::istream& in, char const& delimiter, long const
     LastName = CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "LastName");
     MemberStatus = ToByte(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
-    const bool stored = !LastOpFailed();
-    Op(opClose);
-    return stored ? 1 : 0;
+    return LastOpFailed() ? 0 : 1;
 }

@@ -68,8 +68,11 @@ TEST_F(Classes, FindByTextsLeavesOutEmptyParts) {
     CDAOCls c;
     EXPECT_EQ(c.FindClasses(1, "Kinesiology", "", ""), 2);
     EXPECT_EQ(c.FindClasses(1, "Kinesiology", "KIN 101", "B"), 1);
-    EXPECT_EQ(c.FindClasses(0, "Kinesiology", "", "A"), 2); // case matters: not member 3's
-    EXPECT_EQ(c.FindClasses(0, "Kinesiology", "KIN 101", ""), 2);
+    // Text conditions ignore case, as the stores always have: member 3's
+    // "kinesiology" counts.
+    EXPECT_EQ(c.FindClasses(0, "Kinesiology", "", "A"), 3);
+    EXPECT_EQ(c.FindClasses(0, "Kinesiology", "KIN 101", ""), 3);
+    EXPECT_EQ(c.FindClasses(0, "Kinesiology", "KIN 202", ""), 1);
     // No category: no class condition, every class (of the member).
     EXPECT_EQ(c.FindClasses(0, "", "x", "y"), 6);
     EXPECT_EQ(c.FindClasses(2, "", "KIN 202", ""), 2);
@@ -180,7 +183,8 @@ TEST(Catalog, CategoriesCoursesAndSections) {
     EXPECT_EQ(cat.Cat, "Zumba");
     EXPECT_EQ(cat.FindCategories("Aerobics"), 1);
     EXPECT_EQ(cat.CatID, 9002);
-    EXPECT_EQ(cat.FindCategories("aerobics"), 0);
+    EXPECT_EQ(cat.FindCategories("aerobics"), 1);
+    EXPECT_EQ(cat.FindCategories("Aerobic"), 0);
 
     auto addCour = [](long id, long catId, const char* name) {
         CDAOCour c;
