@@ -49,7 +49,10 @@ double secondsOf(const std::string& command) {
 }
 
 std::string quoted(const fs::path& p) {
-    return "'" + p.string() + "'";
+    std::string q(1, '\'');
+    q += p.string();
+    q += '\'';
+    return q;
 }
 
 struct Quiet : vantora::notice::Handler {

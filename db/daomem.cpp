@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <sstream>
+#include <unordered_set>
 
 namespace {
 
@@ -335,6 +336,13 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
     CDAOProf profiles;
     CDAOCls classes;
     CBatchScope batch(members);
+    // A whole-file restore learns the stored member ids once instead of
+    // asking for each line; a one-member restore asks for its member only.
+    std::unordered_set<long> storedIds;
+    if (memberId == 0 && lookup.FindAllMembers(true) > 0) {
+        for (; !lookup.IsEOF(); lookup.Op(opMoveNext))
+            storedIds.insert(lookup.MemberID);
+    }
     int restored = 0;
     std::string line;
     while (ReadLine(in, line)) {
@@ -345,16 +353,22 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
         const auto first = line.find(delimiter);
         const long id = std::stol(line.substr(0, first));
 
-        // Any record of the member counts, with or without a card.
-        lookup.lParam0 = id;
-        lookup.m_strFilter = "MemberID = lParam0";
-        const bool exists = lookup.OpenSet(true) > 0;
-
-        const bool match = memberId != 0 && id == memberId;
-        if (match && exists && keepExisting)
-            break;
-        if ((memberId != 0 && !match) || (memberId == 0 && exists && keepExisting))
+        if (memberId != 0 && id != memberId)
             continue;
+        // Any record of the member counts, with or without a card.
+        bool exists = false;
+        if (memberId == 0) {
+            exists = storedIds.count(id) > 0;
+        } else {
+            lookup.lParam0 = id;
+            lookup.m_strFilter = "MemberID = lParam0";
+            exists = lookup.OpenSet(true) > 0;
+        }
+        if (exists && keepExisting) {
+            if (memberId != 0)
+                break;
+            continue;
+        }
 
         std::istringstream fields(line.substr(first + 1));
         int stored = members.RestoreFields(fields, delimiter, id, exists);
@@ -363,6 +377,7 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
         classes.RestoreFields(fields, delimiter, id, keepExisting);
         if (stored == 3)
             ++restored;
+        storedIds.insert(id);
         if (memberId != 0)
             break;
     }

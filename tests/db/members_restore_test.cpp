@@ -312,3 +312,27 @@ TEST_F(MemberRestore, ClassRecordsOfALineRestoreOnTheirOwn) {
     EXPECT_EQ(back.classes[0], (ClassData{0, "Yoga", "Hatha", "", 2, 1, 0, 0}));
     EXPECT_EQ(back.classes[1], (ClassData{1, "Yoga", "Vinyasa", "B", 1, 0, 0, 0}));
 }
+
+TEST_F(MemberRestore, RepeatedLineCountsAsStoredOnceRestored) {
+    MemberData m = richMember(501, 1);
+    {
+        Facility source;
+        addMember(m);
+        backup(file);
+    }
+    std::string twice = readFile(file);
+    std::string second = twice;
+    second.replace(second.find("Zoë"), 4, "Zed");
+    twice += second;
+    write(file, twice);
+
+    Facility target;
+    EXPECT_EQ(restore(file, 0, true), 1); // the second line finds the member stored
+    EXPECT_EQ(readMember(501), m);
+    EXPECT_EQ(restore(file, 0, false), 2); // each line rewrites it; the last one wins
+    m.first = "Zed";
+    EXPECT_EQ(readMember(501), m);
+    EXPECT_EQ(memberIds(), std::vector<long>{501});
+    EXPECT_EQ(rows("Profiles"), 1);
+    EXPECT_EQ(rows("Classes"), 1);
+}
