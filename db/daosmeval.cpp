@@ -164,7 +164,7 @@ void CDAOSmEval::ReadFields(std::istream& in, char const& delimiter) {
     PulseRecovery = ToLong(ReadField(in, delimiter));
 }
 
-int CDAOSmEval::Restore(std::istream& in, char const& delimiter, long const& memberId,
+int CDAOSmEval::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                         long const& evaluationId) {
     OpenSet(false);
     const long before = GetRecordCount();

@@ -63,7 +63,7 @@ public:
     // Adds one record for the member and evaluation id from the test-result
     // fields of an evaluation export line (the class field is read and the
     // record filed under the unassigned class); returns 1 when stored.
-    int Restore(std::istream& in, char const& delimiter, long const& memberId,
+    int Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                 long const& evaluationId);
     using CDAOEFSet::Restore;
     // Reads those fields (class index to pulse recovery) into the current

@@ -288,3 +288,30 @@ TEST(EvaluationFiles, DamagedLinesAreSkippedAndTheRestRestored) {
     EXPECT_EQ(c.FindCircuit(4), 0);
     EXPECT_EQ(facility.notices()->count(), 0u);
 }
+
+TEST(EvaluationFiles, EachTableRestoresItsOwnPartOfALine) {
+    TempDir dir;
+    const std::string path = dir.file("one.dat");
+    std::ofstream(path) << line(10, 3, "03/04/2026 10:15:00", "3", "44.50");
+    Facility facility;
+    std::ifstream in(path);
+    CDAOEFSet::ReadField(in, '|'); // member id
+    CDAOEFSet::ReadField(in, '|'); // evaluation id
+    CDAOSmEval e;
+    EXPECT_EQ(e.Restore(in, '|', 10L, 44L), 1);
+    EXPECT_EQ(CDAOEvalBodyComp().Restore(in, '|', 44L), 1);
+    EXPECT_EQ(CDAOCirc().Restore(in, '|', 44L), 1);
+
+    CDAOEval v;
+    ASSERT_EQ(v.FindEvals(CDAOSmEval::idEvaluation, 44), 1);
+    EXPECT_EQ(v.MemberID, 10);
+    EXPECT_EQ(v.ClassIndx, 99);
+    EXPECT_EQ(v.EvaluationDate.DateTimeStrLongYear(), "03/04/2026 10:15:00");
+    EXPECT_EQ(v.ActivityLevel, 3);
+    EXPECT_EQ(v.Run, 840);
+    EXPECT_EQ(v.PulseRecovery, 22);
+    EXPECT_DOUBLE_EQ(v.SubscapSkinFold, 10.0);
+    EXPECT_DOUBLE_EQ(v.GetStnVal(22), 25.0);
+    EXPECT_DOUBLE_EQ(v.GetStnVal(23), 44.5);
+    EXPECT_EQ(facility.notices()->count(), 0u);
+}
