@@ -602,6 +602,23 @@ TEST(RecordSetStore, ForeignFileNamedLikeAStoreIsReported) {
     EXPECT_EQ(readFile(dir.file("members.mdb")), before) << "the file is left as it was";
 }
 
+TEST(RecordSetStore, FolderNamesWithUriCharactersWork) {
+    TempDir dir;
+    const auto folder = dir.path() / "Gym #1 & Spa %20 ?x=y";
+    std::filesystem::create_directory(folder);
+    ScopedEnv db("VANTO_DB", folder.c_str());
+    ScopedEnv back("VANTO_BACK", folder.c_str());
+    runSql((folder / "visits.db").string(),
+           {"CREATE TABLE Visits (_key INTEGER PRIMARY KEY, MemberID INTEGER, Visits INTEGER, "
+            "ClassIndx INTEGER, Name TEXT, Weight REAL, CheckIn REAL)",
+            "INSERT INTO Visits (MemberID, Name) VALUES (1, 'here')"});
+    Notices notices;
+    VisitSet set;
+    ASSERT_EQ(set.FindAll(), 1) << notices->last();
+    EXPECT_EQ(set.Name, "here");
+    EXPECT_EQ(notices->count(), 0u);
+}
+
 TEST(RecordSetStore, AnotherProgramsDatabaseNamedLikeAStoreIsRefused) {
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
