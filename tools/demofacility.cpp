@@ -901,7 +901,8 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
     const long firstDay = today - options.termWeeks * 7 + 1;
     long evalId = 0;
     int bodyCompCount = 0;
-    std::vector<const Person*> present; // current members with a card, for check-ins
+    std::vector<const Person*> present;  // current members with a card, for messages
+    std::vector<const Person*> arriving; // those of them not seen today, for check-ins
     std::vector<Person> people;
     people.reserve(static_cast<std::size_t>(options.members));
     for (long i = 0; i < options.members; ++i)
@@ -915,6 +916,7 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
         // A term of workouts: weekdays more than weekends; a few visits
         // without a check-out, a few members twice on one day.
         const double perWeek = active ? p.fitness * rng.real(0.4, 3.6) : 0.0;
+        bool seenToday = false;
         for (long day = std::max(firstDay, DayOf(p.enrollment)); perWeek > 0 && day <= today;
              ++day) {
             const int weekday = At(day, 0).GetDayOfWeek(); // 1 Sunday
@@ -929,6 +931,7 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
                 continue; // not finished yet
             if (!WriteVisit(rng, v, center, workouts, settings.details))
                 return w.error();
+            seenToday = seenToday || day == today;
             if (rng.chance(0.03)) {
                 const int again = start + minutes * 60 + rng.range(2 * 3600, 4 * 3600);
                 if (again < 22 * 3600) {
@@ -962,13 +965,16 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
                 !WriteBodyComp(rng, p, again, bodyCompCount++ % 4, 1.0, bodyComps))
                 return w.error();
         }
-        if (active && p.barcode != 0)
+        if (active && p.barcode != 0) {
             present.push_back(&p);
+            if (!seenToday)
+                arriving.push_back(&p);
+        }
     }
 
     // A few members checked in within the last hour and a half.
-    for (std::size_t k = 0; k < 6 && k * 7 < present.size(); ++k) {
-        const Person& p = *present[k * 7];
+    for (std::size_t k = 0; k < 6 && k * 7 < arriving.size(); ++k) {
+        const Person& p = *arriving[k * 7];
         const int second = std::max(0, nowSecond - rng.range(5 * 60, 90 * 60));
         if (!chkins.row({Num(p.id), Num(p.barcode), Text(p.first, "ChkIn", "FirstName"),
                          Text(p.last, "ChkIn", "LastName"), When(At(today, second)),

@@ -143,7 +143,11 @@ TEST_F(DemoFacility, HoldsAFewHundredMembersWithTheirRecords) {
     for (; !ci.IsEOF(); ci.Op(CDAOEFSet::opMoveNext)) {
         EXPECT_NE(sm.FindMember(CDAOSmMem::idMember, ci.MemberID), 0);
         EXPECT_EQ(sm.MemberStatus, 1);
+        EXPECT_EQ(sm.Barcode, ci.Barcode);
         EXPECT_LT(ci.CheckIn.m_dt, CEFOleDateTime(2026, 10, 14, 17, 30, 0).m_dt);
+        // Checked in now, so no visit of theirs has ended today.
+        CEFOleDateTime from(2026, 10, 14), to(2026, 10, 14);
+        EXPECT_EQ(wk.FindWks(ci.MemberID, from, to, CDAOWk::okAll), 0);
     }
     CDAOMsg msg;
     long messages = 0;
