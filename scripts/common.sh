@@ -4,6 +4,11 @@
 VANTORA_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 VANTORA_JOBS=$(nproc 2>/dev/null || echo 2)
 
+# Compiler cache keyed on paths relative to the checkout, so a fresh clone
+# in another folder reuses what an earlier build compiled.
+export CCACHE_BASEDIR="$VANTORA_ROOT"
+export CCACHE_NOHASHDIR=true
+
 VANTORA_PACKAGES=(
   cmake g++ make ninja-build ccache pkg-config
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
