@@ -12,6 +12,9 @@ function(vantora_add_test name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE vantora_settings vantora_testsupport
                         ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  # Tests that read the shipped data find the checkout here (__FILE__ may be
+  # relative when the compiler cache rewrites paths).
+  target_compile_definitions(${name} PRIVATE VANTORA_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   if(ARG_GUI)
     set(_labels gui)
   else()

@@ -29,7 +29,7 @@ namespace vantora::test {
 
 // The shipped data folder of the source tree.
 inline std::filesystem::path shippedData() {
-    return (std::filesystem::path(__FILE__).parent_path() / "../../data").lexically_normal();
+    return std::filesystem::path(VANTORA_SOURCE_DIR) / "data";
 }
 
 // A report that draws its kinds' bodies with the body classes.

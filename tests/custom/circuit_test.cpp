@@ -197,9 +197,8 @@ TEST(CircuitEnvironment, UnsetWeightFolderStopsBeforeTheFiles) {
 }
 
 TEST(ShippedCircuit, HasTwentyFourStationsAndEveryWorkWeightTable) {
-    // The shipped data sit two folders above this test's source.
-    const std::string root =
-        (std::filesystem::path(__FILE__).parent_path() / "../../data/").lexically_normal().string();
+    // The shipped data of the checkout.
+    const std::string root = std::string(VANTORA_SOURCE_DIR) + "/data/";
     Notices notices;
     ScopedEnv stn("VANTO_STN", (root + "stations").c_str());
     ScopedEnv wt("VANTO_WT", (root + "weights").c_str());

@@ -19,14 +19,6 @@ using vantora::test::FakeClock;
 
 namespace {
 
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "kiosk_gui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
 void ReleaseKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent e(QEvent::KeyRelease, key, mods);
     QApplication::sendEvent(w, &e);
@@ -35,7 +27,6 @@ void ReleaseKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier
 class KioskViewTest : public ::testing::Test {
 protected:
     KioskViewTest() : clock(2026, 3, 10, 9, 0, 0) {
-        App();
         vantora::test::MemberData m;
         m.id = 501;
         m.barcode = 123456;
@@ -163,4 +154,15 @@ TEST_F(KioskViewTest, FrameIsTitledAndClosingWritesTheQueue) {
     }
     EXPECT_TRUE(queue.Empty());
     EXPECT_EQ(1, f.count("members.mdb", "SELECT COUNT(*) FROM Workouts"));
+}
+
+// The application object outlives every test and goes before the program's
+// static objects.
+int main(int argc, char** argv) {
+    // Listing the tests happens outside the test environment: no display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
