@@ -2,6 +2,7 @@
 
 #include "batchscope.h"
 #include "daosmmem.h"
+#include "membercache.h"
 #include "util/bodycomp.h"
 #include "util/convert.h"
 #include "util/format.h"
@@ -222,19 +223,7 @@ int CDAOBodyComp::Restore(std::ifstream& in, char const& delimiter, long const& 
     m_strSort.clear();
     OpenSet(false);
     CBatchScope batch(*this);
-    CDAOSmMem members;
-    // Whether each member id of the file is a member here, looked up once.
-    // A member without a barcode is still a member.
-    std::unordered_map<long, bool> known;
-    auto exists = [&](long id) {
-        auto it = known.find(id);
-        if (it != known.end())
-            return it->second;
-        members.FindMember(CDAOSmMem::idMember, id);
-        const bool found = !members.IsEOF();
-        known.emplace(id, found);
-        return found;
-    };
+    CMemberCache members;
 
     int count = 0;
     std::string line;
@@ -246,7 +235,7 @@ int CDAOBodyComp::Restore(std::ifstream& in, char const& delimiter, long const& 
         if (memberId != 0 && id != memberId)
             continue;
         const CEFOleDateTime date = ToDateTime(f[1]);
-        if (id <= 0 || date.GetStatus() != COleDateTime::valid || !exists(id))
+        if (id <= 0 || date.GetStatus() != COleDateTime::valid || !members.Exists(id))
             continue;
         const long before = GetRecordCount();
         Op(opAddNew);

@@ -5,6 +5,7 @@
 #include "daoevalbodycomp.h"
 #include "daosmeval.h"
 #include "daosmmem.h"
+#include "membercache.h"
 #include "util/format.h"
 #include "util/text.h"
 
@@ -177,7 +178,6 @@ int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memb
                       bool const& /*flag*/) {
     if (!in.is_open())
         return 0;
-    CDAOSmMem members;
     CDAOSmEval evals;
     CDAOEvalBodyComp bodyComps;
     CDAOCirc circuit;
@@ -192,19 +192,7 @@ int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memb
     circuit.m_strFilter = "EvaluationID = lParam0";
     circuit.OpenSet(false);
     CBatchScope batch(evals);
-
-    // Whether each member id of the file is a member here, looked up once.
-    // A member without a barcode is still a member.
-    std::unordered_map<long, bool> known;
-    auto exists = [&](long id) {
-        auto it = known.find(id);
-        if (it != known.end())
-            return it->second;
-        members.FindMember(CDAOSmMem::idMember, id);
-        const bool found = !members.IsEOF();
-        known.emplace(id, found);
-        return found;
-    };
+    CMemberCache members;
     // New ids for ids in use start above every id of the three tables and
     // stay above every id this restore writes.
     long nextId = 0;
@@ -218,7 +206,7 @@ int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memb
         const long id = ToLong(f[0]);
         if (memberId != 0 && id != memberId)
             continue;
-        if (id <= 0 || ToDateTime(f[3]).GetStatus() != COleDateTime::valid || !exists(id))
+        if (id <= 0 || ToDateTime(f[3]).GetStatus() != COleDateTime::valid || !members.Exists(id))
             continue;
         long evaluationId = ToLong(f[1]);
         if (evaluationId <= 0 || CDAOSmEval::IsIDInUse(evaluationId)) {

@@ -2,6 +2,7 @@
 
 #include "batchscope.h"
 #include "daosmmem.h"
+#include "membercache.h"
 #include "util/format.h"
 #include "util/notice.h"
 #include "util/text.h"
@@ -231,18 +232,7 @@ int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& member
     if (!IsOpen())
         return 0;
     CBatchScope batch(*this);
-    CDAOSmMem members;
-    // Whether each member id of the file is a member here, looked up once.
-    std::unordered_map<long, bool> known;
-    auto exists = [&](long id) {
-        auto it = known.find(id);
-        if (it != known.end())
-            return it->second;
-        members.FindMember(CDAOSmMem::idMember, id);
-        const bool found = !members.IsEOF();
-        known.emplace(id, found);
-        return found;
-    };
+    CMemberCache members;
 
     int count = 0;
     std::string line;
@@ -258,7 +248,7 @@ int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& member
         if (checkIn.GetStatus() != COleDateTime::valid ||
             checkOut.GetStatus() != COleDateTime::valid)
             continue;
-        if (id == 0 || !exists(id))
+        if (id == 0 || !members.Exists(id))
             continue;
         Op(opAddNew);
         MemberID = id;

@@ -1,0 +1,17 @@
+#pragma once
+// Whether the member ids met in a restore file are members of this
+// facility, asking the store once per id. A member without a workout
+// number is still a member.
+
+#include "daosmmem.h"
+
+#include <unordered_map>
+
+class CMemberCache {
+public:
+    bool Exists(long id);
+
+private:
+    CDAOSmMem members_;
+    std::unordered_map<long, bool> known_;
+};
