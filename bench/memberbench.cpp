@@ -12,6 +12,8 @@
 #include "util/notice.h"
 #include "util/text.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -29,39 +31,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#ifdef VANTORA_SQLITE3
-const std::string Sqlite3 = VANTORA_SQLITE3;
-#else
-const std::string Sqlite3 = "sqlite3";
-#endif
+using vantora::bench::indexStatements;
+using vantora::bench::Quiet;
+using vantora::bench::quoted;
+using vantora::bench::secondsOf;
+using vantora::bench::Sqlite3;
 
 long memberCount() {
     const char* v = std::getenv("VANTORA_BENCH_MEMBERS");
     const long n = v ? std::atol(v) : 0;
     return n > 0 ? n : 100000;
 }
-
-double secondsOf(const std::string& command) {
-    const auto t0 = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0)
-        throw std::runtime_error("failed: " + command);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-std::string quoted(const fs::path& p) {
-    std::string q(1, '\'');
-    q += p.string();
-    q += '\'';
-    return q;
-}
-
-struct Quiet : vantora::notice::Handler {
-    void show(const std::string&, vantora::notice::Icon) override {}
-    vantora::notice::Answer ask(const std::string&, vantora::notice::Buttons,
-                                vantora::notice::Icon) override {
-        return vantora::notice::Answer::Ok;
-    }
-};
 
 // A facility whose members the sqlite3 shell writes, then backed up once
 // through CDAOMem::Save into "mem.dat".
@@ -181,6 +161,8 @@ void BM_MemberRestore(benchmark::State& state) {
                "Zip TEXT, Phone TEXT, Email TEXT, EmerContactName TEXT, EmerContactPhone TEXT, "
                "FamilyPhysician TEXT, SignedRelease INTEGER, Employee INTEGER, Birthday TEXT, "
                "Sex INTEGER, Goals INTEGER, MedHistory INTEGER);\n"
+            // the same indexes our restore keeps up to date
+            << indexStatements(f.members(), "'Members','Enrollments','Profiles'")
             << ".separator |\n"
             << ".import " << f.file("members.txt").string() << " Members\n"
             << ".import " << f.file("enrollments.txt").string() << " Enrollments\n"

@@ -11,6 +11,8 @@
 #include "util/notice.h"
 #include "util/text.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -27,27 +29,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-#ifdef VANTORA_SQLITE3
-const std::string Sqlite3 = VANTORA_SQLITE3;
-#else
-const std::string Sqlite3 = "sqlite3";
-#endif
+using vantora::bench::indexStatements;
+using vantora::bench::Quiet;
+using vantora::bench::quoted;
+using vantora::bench::secondsOf;
+using vantora::bench::Sqlite3;
 
 long workoutCount() {
     const char* v = std::getenv("VANTORA_BENCH_WORKOUTS");
     const long n = v ? std::atol(v) : 0;
     return n > 0 ? n : 100000;
-}
-
-double secondsOf(const std::string& command) {
-    const auto t0 = std::chrono::steady_clock::now();
-    if (std::system(command.c_str()) != 0)
-        throw std::runtime_error("failed: " + command);
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-std::string quoted(const fs::path& p) {
-    return "'" + p.string() + "'";
 }
 
 const char* const StationList = "Station00, Station01, Station02, Station03, Station04, "
@@ -113,14 +104,6 @@ BenchFacility& facility() {
 }
 
 // Quiet notices: a benchmark run has nobody to show them to.
-struct Quiet : vantora::notice::Handler {
-    void show(const std::string&, vantora::notice::Icon) override {}
-    vantora::notice::Answer ask(const std::string&, vantora::notice::Buttons,
-                                vantora::notice::Icon) override {
-        return vantora::notice::Answer::Ok;
-    }
-};
-
 long backup(const fs::path& path) {
     CDAOWk wk;
     wk.FindWks(0);
@@ -185,7 +168,8 @@ void BM_WorkoutRestore(benchmark::State& state) {
                                  "INTEGER, Station07 INTEGER, Station08 INTEGER, Station09 "
                                  "INTEGER, Station10 INTEGER, Station11 INTEGER, Station12 "
                                  "INTEGER);\n"
-                              << ".separator |\n"
+                              // the same indexes our restore keeps up to date
+                              << indexStatements(f.members(), "'Workouts'") << ".separator |\n"
                               << ".import " << f.file("wk.dat").string() << " Workouts\n";
         theirs += secondsOf(Sqlite3 + " -batch " + quoted(scratch) + " < " + quoted(script) +
                             " > /dev/null");

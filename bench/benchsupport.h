@@ -1,0 +1,60 @@
+#pragma once
+// Helpers shared by the benchmarks that compare against the sqlite3 shell.
+
+#include "util/notice.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace vantora::bench {
+
+#ifdef VANTORA_SQLITE3
+inline const std::string Sqlite3 = VANTORA_SQLITE3;
+#else
+inline const std::string Sqlite3 = "sqlite3";
+#endif
+
+// Wall time of a shell command; a failing command ends the benchmark.
+inline double secondsOf(const std::string& command) {
+    const auto t0 = std::chrono::steady_clock::now();
+    if (std::system(command.c_str()) != 0)
+        throw std::runtime_error("failed: " + command);
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+}
+
+inline std::string quoted(const std::filesystem::path& p) {
+    return "'" + p.string() + "'";
+}
+
+// The CREATE INDEX statements of the tables in a store, so the shell's
+// import maintains the same indexes as our restore does.
+inline std::string indexStatements(const std::filesystem::path& store,
+                                   const std::string& tableList) {
+    const std::string command = Sqlite3 + " -batch " + quoted(store) +
+                                " \"SELECT sql || ';' FROM sqlite_master WHERE type = 'index' "
+                                "AND sql IS NOT NULL AND tbl_name IN (" +
+                                tableList + ")\"";
+    std::string out;
+    if (FILE* p = ::popen(command.c_str(), "r")) {
+        char buf[512];
+        while (std::fgets(buf, sizeof buf, p))
+            out += buf;
+        ::pclose(p);
+    }
+    return out;
+}
+
+// Swallows notices so that benchmarks print only their numbers.
+struct Quiet : vantora::notice::Handler {
+    void show(const std::string&, vantora::notice::Icon) override {}
+    vantora::notice::Answer ask(const std::string&, vantora::notice::Buttons,
+                                vantora::notice::Icon) override {
+        return vantora::notice::Answer::Ok;
+    }
+};
+
+} // namespace vantora::bench
