@@ -81,15 +81,8 @@ int CDAOBodyComp::FindBodyComps(long const& memberId, CEFOleDateTime& date) {
 }
 
 int CDAOBodyComp::FindBodyComps(long const& memberId, CEFOleDateTime& from, CEFOleDateTime& to) {
-    from.Midnight();
-    to.PreMidnight();
-    // A range with an unreadable end would select by a meaningless value.
-    if (from.GetStatus() != COleDateTime::valid || to.GetStatus() != COleDateTime::valid) {
-        vantora::notice::show(CEFOleDateTime::MsgInvalid, vantora::notice::Icon::Exclamation);
+    if (!BindDayRange(from, to))
         return 0;
-    }
-    datetimeParam0 = from;
-    datetimeParam1 = to;
     if (memberId != 0) {
         lParam0 = memberId;
         m_strFilter = "MemberID = lParam0 AND BodyCompDate >= datetimeParam0 AND BodyCompDate "
@@ -178,9 +171,7 @@ char const* CDAOBodyComp::GetMethodStr(unsigned char const& method) {
 }
 
 std::string CDAOBodyComp::GetDefaultPathFileName() const {
-    CEFOleDateTime now;
-    now.Current();
-    return vantora::insert("%1bc%2.dat", {GetFilePath(), now.UnformattedDateTimeStr()});
+    return ExportPathFileName("%1bc%2.dat");
 }
 
 void CDAOBodyComp::Save(CText* text) const {

@@ -1174,3 +1174,22 @@ double CDAOEFSet::ToDouble(std::string const& text) {
 CEFOleDateTime CDAOEFSet::ToDateTime(std::string const& text) {
     return CEFOleDateTime::ParseLongYear(text);
 }
+
+std::string CDAOEFSet::ExportPathFileName(char const* pattern) const {
+    CEFOleDateTime now;
+    now.Current();
+    return vantora::insert(pattern, {GetFilePath(), now.UnformattedDateTimeStr()});
+}
+
+bool CDAOEFSet::BindDayRange(CEFOleDateTime& from, CEFOleDateTime& to) {
+    from.Midnight();
+    to.PreMidnight();
+    // A range with an unreadable end would select by a meaningless value.
+    if (from.GetStatus() != COleDateTime::valid || to.GetStatus() != COleDateTime::valid) {
+        vantora::notice::show(CEFOleDateTime::MsgInvalid, vantora::notice::Icon::Exclamation);
+        return false;
+    }
+    datetimeParam0 = from;
+    datetimeParam1 = to;
+    return true;
+}

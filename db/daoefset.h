@@ -256,6 +256,14 @@ public:
     class Impl;
 
 protected:
+    // An export file name in the backup folder: the pattern with %1 the
+    // folder and %2 the current date and time as twelve digits.
+    std::string ExportPathFileName(char const* pattern) const;
+    // Moves a date range to whole days (from midnight to the last second)
+    // and binds it as datetimeParam0 and datetimeParam1; false, after the
+    // invalid-date message, when either end is not a valid date.
+    bool BindDayRange(CEFOleDateTime& from, CEFOleDateTime& to);
+
     // Reports a database error the way every set operation does.
     static void ReportError(std::string const& text);
 

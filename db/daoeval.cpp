@@ -125,9 +125,7 @@ int CDAOEval::DelAll() {
 }
 
 std::string CDAOEval::GetDefaultPathFileName() const {
-    CEFOleDateTime now;
-    now.Current();
-    return vantora::insert("%1eval%2.dat", {GetFilePath(), now.UnformattedDateTimeStr()});
+    return ExportPathFileName("%1eval%2.dat");
 }
 
 void CDAOEval::Save(CText* text) const {

@@ -257,9 +257,7 @@ std::string CDAOMem::GetSexStr(unsigned char const& sex) {
 }
 
 std::string CDAOMem::GetDefaultPathFileName() const {
-    CEFOleDateTime now;
-    now.Current();
-    return vantora::insert("%1mem%2.dat", {GetFilePath(), now.UnformattedDateTimeStr()});
+    return ExportPathFileName("%1mem%2.dat");
 }
 
 void CDAOMem::Save(CText* text) const {

@@ -99,15 +99,8 @@ int CDAOWk::FindWks(long const& memberId, CEFOleDateTime& checkIn) {
 
 int CDAOWk::FindWks(long const& memberId, CEFOleDateTime& from, CEFOleDateTime& to, int ok) {
     sweepValid_ = false;
-    from.Midnight();
-    to.PreMidnight();
-    // A range with an unreadable end would select by a meaningless value.
-    if (from.GetStatus() != COleDateTime::valid || to.GetStatus() != COleDateTime::valid) {
-        vantora::notice::show(CEFOleDateTime::MsgInvalid, vantora::notice::Icon::Exclamation);
+    if (!BindDayRange(from, to))
         return 0;
-    }
-    datetimeParam0 = from;
-    datetimeParam1 = to;
     if (memberId != 0) {
         lParam0 = memberId;
         m_strFilter = "MemberID = lParam0 AND CheckIn >= datetimeParam0 AND CheckOut <= "
@@ -187,9 +180,7 @@ int CDAOWk::CountToday() {
 }
 
 std::string CDAOWk::GetDefaultPathFileName() const {
-    CEFOleDateTime now;
-    now.Current();
-    return vantora::insert("%1wk%2.dat", {GetFilePath(), now.UnformattedDateTimeStr()});
+    return ExportPathFileName("%1wk%2.dat");
 }
 
 void CDAOWk::Save(CText* text) const {
