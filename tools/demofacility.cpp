@@ -853,6 +853,11 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
     const FacilitySettings settings = ReadSettings(w.center);
     if (!WriteCatalog(w.center))
         return w.error();
+    // A demo centre has an address for the kiosk's welcome box and the reports.
+    if (!w.center.exec("UPDATE Center SET Addr0 = '1200 Olentangy River Road', City = 'Columbus', "
+                       "St = 'OH', Zip = '43212', Phone = '(614) 555-0100', "
+                       "Email = 'desk@riverside.example.org', Web = 'riverside.example.org'"))
+        return w.error();
 
     Insert members(
         w.members, "Members",
