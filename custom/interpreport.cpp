@@ -28,11 +28,11 @@ constexpr const char* kNoTest = "NT - No Test Recorded";
 // Flags of a body composition record beyond the unit bits.
 constexpr long kBrozek = 0x80;
 
-// Age limit above which the special considerations speak of age.
+// Age limit above which the considerations for special groups speak of age.
 constexpr int kSpecialAge = 34;
 
 // Medical history bits that call for special considerations, in the order
-// of the blocks of the special considerations text.
+// of the blocks of the text on considerations for special groups.
 constexpr long kMedAny = 0x1FFFFE;
 constexpr long kMedBlocks[] = {
     0x100000, 0x080000, 0x020000, 0x040000, 0x010000, 0x002000 | 0x001000,
