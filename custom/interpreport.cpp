@@ -935,6 +935,29 @@ struct CmprLayout {
 
 } // namespace
 
+int CInterpReport::DoCmprHead(CReportDC& dc, int const& m, int y, long const& id,
+                              const CEFOleDateTime& first, const CEFOleDateTime& second) {
+    const int ls = dc.LineSpacing();
+    dc.TextOut(report_.GetPageWidth() - 15 * dc.AveCharWidth(), y - 2 * ls,
+               vantora::format("ID: %i", {id}));
+    dc.TextOut(m, y, report_.GetCenter().Name);
+    y += ls;
+    const int dashTo = report_.GetPageWidth() - report_.GetMargin();
+    report_.DoDashLine(dc, m, dashTo, y);
+    y += 2 * ls;
+    auto centred = [&](int at, const std::string& text) {
+        dc.TextOut(at - dc.TextWidth(text) / 2, y, text);
+    };
+    centred(m + 400, "Item");
+    centred(m + 2100, first.DateStrLongYear());
+    centred(m + 3100, second.DateStrLongYear());
+    centred(m + 4100, "Difference");
+    y += ls;
+    report_.DoDashLine(dc, m, dashTo, y);
+    y += ls;
+    return y;
+}
+
 int CInterpReport::DoEvalComparison(CReportDC& dc, int const& x, int y, long const& id,
                                     CEFOleDateTime d0, CEFOleDateTime d1) {
     CDAOMem member;
@@ -951,23 +974,8 @@ int CInterpReport::DoEvalComparison(CReportDC& dc, int const& x, int y, long con
     const int ls = dc.LineSpacing();
     const int m = x;
     const CmprLayout c{m + 50, m + 125, m + 1950, m + 3000, m + 3960};
-    dc.TextOut(report_.GetPageWidth() - 15 * dc.AveCharWidth(), y - 2 * ls,
-               vantora::format("ID: %i", {id}));
-    dc.TextOut(m, y, report_.GetCenter().Name);
-    y += ls;
+    y = DoCmprHead(dc, m, y, id, e[0].EvaluationDate, e[1].EvaluationDate);
     const int dashTo = report_.GetPageWidth() - report_.GetMargin();
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += 2 * ls;
-    auto centred = [&](int at, const std::string& text) {
-        dc.TextOut(at - dc.TextWidth(text) / 2, y, text);
-    };
-    centred(m + 400, "Item");
-    centred(m + 2100, e[0].EvaluationDate.DateStrLongYear());
-    centred(m + 3100, e[1].EvaluationDate.DateStrLongYear());
-    centred(m + 4100, "Difference");
-    y += ls;
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += ls;
 
     bool anyNT = false;
     auto section = [&](const char* head) {
@@ -1073,23 +1081,8 @@ int CInterpReport::DoBodyCompComparison(CReportDC& dc, int const& x, int y, long
     const int ls = dc.LineSpacing();
     const int m = x;
     const CmprLayout c{m + 50, m + 125, m + 1950, m + 3000, m + 3960};
-    dc.TextOut(report_.GetPageWidth() - 15 * dc.AveCharWidth(), y - 2 * ls,
-               vantora::format("ID: %i", {id}));
-    dc.TextOut(m, y, report_.GetCenter().Name);
-    y += ls;
+    y = DoCmprHead(dc, m, y, id, b[0].BodyCompDate, b[1].BodyCompDate);
     const int dashTo = report_.GetPageWidth() - report_.GetMargin();
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += 2 * ls;
-    auto centred = [&](int at, const std::string& text) {
-        dc.TextOut(at - dc.TextWidth(text) / 2, y, text);
-    };
-    centred(m + 400, "Item");
-    centred(m + 2100, b[0].BodyCompDate.DateStrLongYear());
-    centred(m + 3100, b[1].BodyCompDate.DateStrLongYear());
-    centred(m + 4100, "Difference");
-    y += ls;
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += ls;
 
     bool anyNT = false;
     auto section = [&](const char* head) {

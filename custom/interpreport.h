@@ -82,6 +82,10 @@ private:
                          CEFOleDateTime d1);
     int DoBodyCompComparison(CReportDC& dc, int const& x, int y, long const& id, CEFOleDateTime d0,
                              CEFOleDateTime d1);
+    // The head of a comparison: member id, facility name, and the item, the
+    // two dates and "Difference" between dashed lines; returns the next y.
+    int DoCmprHead(CReportDC& dc, int const& m, int y, long const& id, const CEFOleDateTime& first,
+                   const CEFOleDateTime& second);
 
     // The calculation objects of evaluation slot i.
     void CreateEvalObjects(int const& i, const CDAOMem& member, const CDAOEval& eval);
