@@ -787,6 +787,31 @@ struct Writers {
     }
 };
 
+// The inserts into the member tables and the workouts, in the column order
+// both generators fill them.
+struct MemberTables {
+    explicit MemberTables(StoreWriter& store)
+        : members(
+              store, "Members",
+              {"MemberID", "Barcode", "FirstName", "MiddleInitial", "LastName", "MemberStatus"}),
+          enrollments(store, "Enrollments",
+                      {"MemberID", "EnrollmentDate", "ExpirationDate", "EnrollmentPeriod",
+                       "IncentiveClub"}),
+          profiles(store, "Profiles",
+                   {"MemberID", "Address", "City", "State", "Zip", "Phone", "Email",
+                    "EmerContactName", "EmerContactPhone", "FamilyPhysician", "SignedRelease",
+                    "Employee", "Birthday", "Sex", "Goals", "MedHistory"}),
+          classes(store, "Classes",
+                  {"MemberID", "ClassIndx", "Category", "Course", "Section", "GradeStatus",
+                   "OrientationBonus", "ReEvaluationBonus", "OtherBonus"}),
+          workouts(store, "Workouts",
+                   {"MemberID", "WorkoutOK", "ClassIndx", "CheckIn", "CheckOut", "Station00",
+                    "Station01", "Station02", "Station03", "Station04", "Station05", "Station06",
+                    "Station07", "Station08", "Station09", "Station10", "Station11", "Station12"}) {
+    }
+    Insert members, enrollments, profiles, classes, workouts;
+};
+
 bool WriteCatalog(StoreWriter& center) {
     Insert cats(center, "Categories", {"CatID", "Cat"});
     Insert courses(center, "Courses", {"CourID", "CatID", "Cour"});
@@ -859,23 +884,12 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
                        "Email = 'desk@riverside.example.org', Web = 'riverside.example.org'"))
         return w.error();
 
-    Insert members(
-        w.members, "Members",
-        {"MemberID", "Barcode", "FirstName", "MiddleInitial", "LastName", "MemberStatus"});
-    Insert enrollments(
-        w.members, "Enrollments",
-        {"MemberID", "EnrollmentDate", "ExpirationDate", "EnrollmentPeriod", "IncentiveClub"});
-    Insert profiles(w.members, "Profiles",
-                    {"MemberID", "Address", "City", "State", "Zip", "Phone", "Email",
-                     "EmerContactName", "EmerContactPhone", "FamilyPhysician", "SignedRelease",
-                     "Employee", "Birthday", "Sex", "Goals", "MedHistory"});
-    Insert classes(w.members, "Classes",
-                   {"MemberID", "ClassIndx", "Category", "Course", "Section", "GradeStatus",
-                    "OrientationBonus", "ReEvaluationBonus", "OtherBonus"});
-    Insert workouts(w.members, "Workouts",
-                    {"MemberID", "WorkoutOK", "ClassIndx", "CheckIn", "CheckOut", "Station00",
-                     "Station01", "Station02", "Station03", "Station04", "Station05", "Station06",
-                     "Station07", "Station08", "Station09", "Station10", "Station11", "Station12"});
+    MemberTables tables(w.members);
+    Insert& members = tables.members;
+    Insert& enrollments = tables.enrollments;
+    Insert& profiles = tables.profiles;
+    Insert& classes = tables.classes;
+    Insert& workouts = tables.workouts;
     Insert evals(w.members, "Evaluations",
                  {"EvaluationID", "MemberID", "EvaluationDate", "ClassIndx", "Height", "Weight",
                   "ActivityLevel", "RestingHR", "RestingBPSystolic", "RestingBPDiastolic",
@@ -1030,23 +1044,12 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
     if (!WriteCatalog(w.center) || !w.center.commit(false))
         return w.error();
 
-    Insert members(
-        w.members, "Members",
-        {"MemberID", "Barcode", "FirstName", "MiddleInitial", "LastName", "MemberStatus"});
-    Insert enrollments(
-        w.members, "Enrollments",
-        {"MemberID", "EnrollmentDate", "ExpirationDate", "EnrollmentPeriod", "IncentiveClub"});
-    Insert profiles(w.members, "Profiles",
-                    {"MemberID", "Address", "City", "State", "Zip", "Phone", "Email",
-                     "EmerContactName", "EmerContactPhone", "FamilyPhysician", "SignedRelease",
-                     "Employee", "Birthday", "Sex", "Goals", "MedHistory"});
-    Insert classes(w.members, "Classes",
-                   {"MemberID", "ClassIndx", "Category", "Course", "Section", "GradeStatus",
-                    "OrientationBonus", "ReEvaluationBonus", "OtherBonus"});
-    Insert workouts(w.members, "Workouts",
-                    {"MemberID", "WorkoutOK", "ClassIndx", "CheckIn", "CheckOut", "Station00",
-                     "Station01", "Station02", "Station03", "Station04", "Station05", "Station06",
-                     "Station07", "Station08", "Station09", "Station10", "Station11", "Station12"});
+    MemberTables tables(w.members);
+    Insert& members = tables.members;
+    Insert& enrollments = tables.enrollments;
+    Insert& profiles = tables.profiles;
+    Insert& classes = tables.classes;
+    Insert& workouts = tables.workouts;
     if (std::string e = w.error(); !e.empty())
         return e;
 
