@@ -1,6 +1,6 @@
 #include "adminpage.h"
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -5,7 +5,7 @@
 #include "bonupg.h"
 #include "catepg.h"
 #include "defapg.h"
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 #include "passpg.h"
 #include "profpg.h"
 #include "statpg.h"

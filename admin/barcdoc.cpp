@@ -1,6 +1,6 @@
 #include "barcdoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 #include "settingsrecord.h"
 
 #include "db/daodef.h"
@@ -37,21 +37,21 @@ bool CBarcDoc::Load() {
 }
 
 bool CBarcDoc::Validate() {
-    if (!admin::CheckRange("number length in digits", CodeLen, 1, 9)) {
+    if (!fields::CheckRange("number length in digits", CodeLen, 1, 9)) {
         focus_ = fldCodeLen;
         return false;
     }
-    if (!admin::CheckRange("default duration in minutes", NoChkInWkMin, 0, 60)) {
+    if (!fields::CheckRange("default duration in minutes", NoChkInWkMin, 0, 60)) {
         focus_ = fldNoChkInWkMin;
         return false;
     }
     for (int i = 0; i < 3; ++i) {
-        if (!admin::CheckLength("message line " + std::to_string(i + 1), Msg[i], MsgLimit)) {
+        if (!fields::CheckLength("message line " + std::to_string(i + 1), Msg[i], MsgLimit)) {
             focus_ = fldMsg0 + i;
             return false;
         }
     }
-    if (!admin::CheckRange("display time in seconds", MsgTime, 1, 15)) {
+    if (!fields::CheckRange("display time in seconds", MsgTime, 1, 15)) {
         focus_ = fldMsgTime;
         return false;
     }

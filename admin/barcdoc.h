@@ -3,7 +3,7 @@
 // record and the three kiosk bits of DefFlags in the Defaults record
 // (blink messages, record workout details, three-digit option values).
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CBarcDoc : public CPageDoc {
 public:

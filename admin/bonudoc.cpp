@@ -1,6 +1,6 @@
 #include "bonudoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 #include "settingsrecord.h"
 
 #include "db/daobon.h"
@@ -26,11 +26,11 @@ bool CBonuDoc::Load() {
 bool CBonuDoc::Validate() {
     for (int i = 0; i < 3; ++i) {
         const std::string name = BonusNames[i];
-        if (!admin::CheckRange("workouts of the " + name, Values[i].workouts, 0, 99)) {
+        if (!fields::CheckRange("workouts of the " + name, Values[i].workouts, 0, 99)) {
             focus_ = WorkoutsField(i);
             return false;
         }
-        if (!admin::CheckRange("total minutes of the " + name, Values[i].minutes, 0, 999)) {
+        if (!fields::CheckRange("total minutes of the " + name, Values[i].minutes, 0, 999)) {
             focus_ = MinutesField(i);
             return false;
         }

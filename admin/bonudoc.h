@@ -2,7 +2,7 @@
 // The Bonus Values page: what one orientation, re-evaluation and other bonus
 // is worth in workouts and in minutes (the Bonuses record).
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CBonuDoc : public CPageDoc {
 public:

@@ -2,7 +2,7 @@
 
 #include "catalog.h"
 #include "catalogrows.h"
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 
 #include "db/daocat.h"
 #include "util/notice.h"
@@ -34,7 +34,7 @@ bool CCateDoc::Load() {
 
 bool CCateDoc::Validate() {
     for (int i = 0; i < Rows; ++i) {
-        if (!admin::CheckExported("category name", Cats[i].name, NameLimit)) {
+        if (!fields::CheckExported("category name", Cats[i].name, NameLimit)) {
             focus_ = i;
             return false;
         }

@@ -6,7 +6,7 @@
 // category's courses to it.
 
 #include "catalogrows.h"
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 #include <optional>
 

@@ -2,7 +2,7 @@
 
 #include "catalog.h"
 #include "catalogrows.h"
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 
 #include "db/daocour.h"
 #include "util/format.h"
@@ -34,7 +34,7 @@ bool CCourDoc::Load() {
 
 bool CCourDoc::Validate() {
     for (int i = 0; i < Rows; ++i) {
-        if (!admin::CheckExported("course name", Cours[i].name, NameLimit)) {
+        if (!fields::CheckExported("course name", Cours[i].name, NameLimit)) {
             focus_ = i;
             return false;
         }

@@ -4,7 +4,7 @@
 // loaded id like the category rows.
 
 #include "catalogrows.h"
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 #include "defadoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 #include "settingsrecord.h"
 
 #include "db/daodef.h"
@@ -24,7 +24,7 @@ bool CDefaDoc::Load() {
 }
 
 bool CDefaDoc::Validate() {
-    if (!admin::CheckRange("membership expiration in months", ExpMonths, 0, 12)) {
+    if (!fields::CheckRange("membership expiration in months", ExpMonths, 0, 12)) {
         focus_ = fldExpDate;
         return false;
     }
@@ -38,11 +38,11 @@ bool CDefaDoc::Validate() {
         focus_ = fldGrdStat;
         return false;
     }
-    if (!admin::CheckRange("number of re-evaluation bonuses", ReEvalBon, 0, 99)) {
+    if (!fields::CheckRange("number of re-evaluation bonuses", ReEvalBon, 0, 99)) {
         focus_ = fldReEvalBon;
         return false;
     }
-    if (!admin::CheckRange("number of other bonuses", OtherBon, 0, 99)) {
+    if (!fields::CheckRange("number of other bonuses", OtherBon, 0, 99)) {
         focus_ = fldOtherBon;
         return false;
     }

@@ -4,7 +4,7 @@
 // DefFlags; the kiosk's bits of the same column belong to the Barcode/Touch
 // page and are left as they are stored.
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CDefaDoc : public CPageDoc {
 public:

@@ -1,6 +1,6 @@
 #include "passdoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 #include "settingsrecord.h"
 
 #include "db/daocenter.h"
@@ -23,7 +23,7 @@ bool CPassDoc::Validate() {
         notice::show(MsgEmpty, notice::Icon::Exclamation);
         return false;
     }
-    if (!admin::CheckLength("password", Password, Limit))
+    if (!fields::CheckLength("password", Password, Limit))
         return false;
     focus_ = -1;
     return true;

@@ -2,7 +2,7 @@
 // The Password page: the administration password in the Center record,
 // shown in its field, 1 to 8 characters, case-sensitive.
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CPassDoc : public CPageDoc {
 public:

@@ -1,6 +1,6 @@
 #include "profdoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 #include "settingsrecord.h"
 
 #include "db/daocenter.h"
@@ -43,7 +43,7 @@ bool CProfDoc::Validate() {
                             {Web, "web site", WebLimit, fldWeb},
                             {Email, "e-mail address", EmailLimit, fldEmail}};
     for (const Check& c : checks) {
-        if (!admin::CheckLength(c.label, c.text, c.limit)) {
+        if (!fields::CheckLength(c.label, c.text, c.limit)) {
             focus_ = c.fld;
             return false;
         }

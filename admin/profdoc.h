@@ -2,7 +2,7 @@
 // The Facility Profile page: the facility's name, address, phone, web site
 // and e-mail address in the Center record.
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CProfDoc : public CPageDoc {
 public:

@@ -1,7 +1,7 @@
 #include "secdoc.h"
 
 #include "catalog.h"
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 
 #include "db/daosec.h"
 #include "util/format.h"
@@ -32,7 +32,7 @@ bool CSecDoc::Load() {
 
 bool CSecDoc::Validate() {
     for (int i = 0; i < Rows; ++i) {
-        if (!admin::CheckExported("section name", Secs[i], NameLimit)) {
+        if (!fields::CheckExported("section name", Secs[i], NameLimit)) {
             focus_ = i;
             return false;
         }

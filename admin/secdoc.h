@@ -3,7 +3,7 @@
 // Sections, the course's sections in name order). Sections have no id; row
 // i stands for the i-th section as loaded.
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CSecDoc : public CPageDoc {
 public:

@@ -1,6 +1,6 @@
 #include "statdoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 
 #include "db/daostn.h"
 #include "util/format.h"
@@ -30,11 +30,11 @@ bool CStatDoc::Load() {
 bool CStatDoc::Validate() {
     for (int i = 0; i < Rows; ++i) {
         const Row& r = Options[i];
-        if (!admin::CheckLength("workout option name", r.name, NameLimit)) {
+        if (!fields::CheckLength("workout option name", r.name, NameLimit)) {
             focus_ = i;
             return false;
         }
-        if (!admin::CheckLength("workout option abbreviation", r.abbr, AbbrLimit)) {
+        if (!fields::CheckLength("workout option abbreviation", r.abbr, AbbrLimit)) {
             focus_ = AbbrField(i);
             return false;
         }

@@ -4,7 +4,7 @@
 // is always the circuit option). The stored list is the leading run of
 // complete rows.
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CStatDoc : public CPageDoc {
 public:

@@ -1,6 +1,6 @@
 #include "workdoc.h"
 
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 #include "settingsrecord.h"
 
 #include "db/daocenter.h"
@@ -19,11 +19,11 @@ bool CWorkDoc::Load() {
 }
 
 bool CWorkDoc::Validate() {
-    if (!admin::CheckRange("minimum circuits per workout", WkMinCirc, 0, 9)) {
+    if (!fields::CheckRange("minimum circuits per workout", WkMinCirc, 0, 9)) {
         focus_ = fldMinCirc;
         return false;
     }
-    if (!admin::CheckRange("minimum total minutes per workout", WkMinMin, 0, 60)) {
+    if (!fields::CheckRange("minimum total minutes per workout", WkMinMin, 0, 60)) {
         focus_ = fldMinMin;
         return false;
     }

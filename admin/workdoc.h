@@ -2,7 +2,7 @@
 // The Workout Verification page: the minimum circuits and minutes that make
 // a workout count, in the Center record.
 
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 class CWorkDoc : public CPageDoc {
 public:

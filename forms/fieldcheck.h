@@ -1,6 +1,6 @@
 #pragma once
-// Checks shared by the settings pages for what a user typed: the length limit
-// of a text field, the range of a number field, and the characters that a
+// Checks shared by the settings pages and the desk sheets for what a user typed:
+// the length limit of a text field, the range of a number field, and the characters that a
 // text bound for the export files must not hold (the delimiter '|' and line
 // breaks would split a field or a line of a member export, which then could
 // not be restored). Each check shows its "Error: ..." message and answers
@@ -8,7 +8,7 @@
 
 #include <string>
 
-namespace vantora::admin {
+namespace vantora::fields {
 
 // The export delimiter.
 inline constexpr char Delimiter = '|';
@@ -22,4 +22,4 @@ bool CheckLength(const std::string& label, const std::string& text, std::size_t 
 bool CheckExported(const std::string& label, const std::string& text, std::size_t limit);
 bool CheckRange(const std::string& label, long value, long low, long high);
 
-} // namespace vantora::admin
+} // namespace vantora::fields

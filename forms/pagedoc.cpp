@@ -1,4 +1,4 @@
-#include "pagedoc.h"
+#include "forms/pagedoc.h"
 
 bool CPageDoc::Activate() {
     if (!visited_) {

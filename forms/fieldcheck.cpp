@@ -1,9 +1,9 @@
-#include "fieldcheck.h"
+#include "forms/fieldcheck.h"
 
 #include "util/format.h"
 #include "util/notice.h"
 
-namespace vantora::admin {
+namespace vantora::fields {
 
 std::size_t TextLength(const std::string& text) {
     std::size_t n = 0;
@@ -39,4 +39,4 @@ bool CheckRange(const std::string& label, long value, long low, long high) {
     return false;
 }
 
-} // namespace vantora::admin
+} // namespace vantora::fields

@@ -1,8 +1,9 @@
 #pragma once
-// CPageDoc: what every settings page of the administration program holds and
-// does without a window: its values, loading them from the record sets when
-// the page becomes active, checking and writing them when the user applies.
-// The page widgets only copy their controls into a document and back.
+// CPageDoc: what every settings page of the administration program and every
+// sheet page of the desk program holds and does without a window: its values,
+// loading them from the record sets when the page becomes active, checking and
+// writing them when the user applies. The page widgets only copy their
+// controls into a document and back.
 
 #include <string>
 
