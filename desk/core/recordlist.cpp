@@ -1,0 +1,42 @@
+#include "recordlist.h"
+
+#include "db/daosmmem.h"
+#include "util/format.h"
+
+std::vector<int> CRecordList::Shown() const {
+    std::vector<int> shown;
+    const auto columns = Columns();
+    for (std::size_t i = 0; i < columns.size(); ++i)
+        if ((ColumnMask & columns[i].Bit) != 0)
+            shown.push_back(static_cast<int>(i));
+    return shown;
+}
+
+bool CRecordList::Move(int row) {
+    return row >= 0 && row < Count() && Set().MoveSet(row);
+}
+
+void CRecordList::ReadNames(long memberId) {
+    names_.clear();
+    CDAOSmMem mem;
+    if (memberId != 0)
+        mem.FindMember(CDAOSmMem::idMember, memberId);
+    else
+        mem.FindAllMembers(true);
+    for (; mem.IsOpen() && !mem.IsEOF(); mem.Op(CDAOEFSet::opMoveNext))
+        names_[mem.MemberID] = vantora::insert("%1 %2", {mem.FirstName, mem.LastName});
+    mem.Op(CDAOEFSet::opClose);
+}
+
+std::string CRecordList::NameOf(long memberId) const {
+    const auto name = names_.find(memberId);
+    return name == names_.end() ? std::string() : name->second;
+}
+
+std::string CRecordList::NoneForMember(long memberId, const std::string& classText) const {
+    return vantora::format(NoneForMemberPattern(), {memberId}) + classText;
+}
+
+void CRecordList::SetMemberTitle(long memberId, const std::string& classText) {
+    Title = vantora::format(MemberTitlePattern(), {memberId}) + classText;
+}
