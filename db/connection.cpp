@@ -10,8 +10,10 @@
 #include <QVariant>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
+#include <thread>
 
 #include <sys/stat.h>
 
@@ -263,6 +265,40 @@ QSqlQuery* Store::prepared(const QString& sql) {
     return statements_.emplace(sql, std::move(q)).first->second.get();
 }
 
+namespace {
+
+// Puts a store into write-ahead logging unless it is there already. The
+// engine refuses this switch at once, without its busy wait, while another
+// program writes; so it is tried again until the busy timeout has passed,
+// as any other wait for a lock.
+bool useWriteAheadLog(QSqlDatabase& db, QSqlError& error) {
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("PRAGMA journal_mode")) && q.next() &&
+            q.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0)
+            return true;
+        q.finish();
+        if (q.exec(QStringLiteral("PRAGMA journal_mode = WAL")) && q.next() &&
+            q.value(0).toString().compare(QStringLiteral("wal"), Qt::CaseInsensitive) == 0)
+            return true;
+        error = q.lastError();
+        q.finish();
+        const int code = error.nativeErrorCode().toInt() & 0xff;
+        const bool busy = code == 5 || code == 6; // busy, locked
+        if (!busy || waited.elapsed() >= busyTimeout()) {
+            if (error.type() == QSqlError::NoError)
+                error = QSqlError(QString(), QStringLiteral("write-ahead logging is not available"),
+                                  QSqlError::ConnectionError);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+} // namespace
+
 std::shared_ptr<Store> openStore(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -311,7 +347,7 @@ std::shared_ptr<Store> openStore(const std::string& path) {
                 failure = QString::fromStdString(errorText(db.lastError()));
             } else if (!runPragma(db, QStringLiteral("SELECT count(*) FROM sqlite_master"),
                                   error) ||
-                       !runPragma(db, QStringLiteral("PRAGMA journal_mode = WAL"), error) ||
+                       !useWriteAheadLog(db, error) ||
                        !runPragma(db, QStringLiteral("PRAGMA synchronous = NORMAL"), error)) {
                 failure = QString::fromStdString(errorText(error));
             } else if (const auto kind = schema::storeForFile(file.filename().string())) {

@@ -159,7 +159,16 @@ std::string writeStore(const fs::path& file, schema::Store store, const std::vec
             error = insert("Error: cannot create %1 (%2)",
                            {file.string(), db.lastError().text().toStdString()});
         } else {
-            error = schema::create(db, store);
+            // Born in write-ahead logging, the mode every program uses, so
+            // that no program has to switch it later while others write.
+            QSqlQuery wal(db);
+            if (!wal.exec(QStringLiteral("PRAGMA journal_mode = WAL")) || !wal.next() ||
+                wal.value(0).toString() != QStringLiteral("wal"))
+                error = insert("Error: cannot create %1 (%2)",
+                               {file.string(), "write-ahead logging is not available"});
+            wal.finish();
+            if (error.empty())
+                error = schema::create(db, store);
             if (error.empty() && !fills.empty()) {
                 if (!db.transaction()) {
                     error = insert("Error: cannot write %1 (%2)",

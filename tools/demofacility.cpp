@@ -194,6 +194,7 @@ public:
             for (const char* pragma : {"PRAGMA synchronous = OFF", "PRAGMA journal_mode = MEMORY",
                                        "PRAGMA cache_size = -262144"})
                 QSqlQuery(db).exec(QString::fromLatin1(pragma));
+            fast_ = true;
         }
         begin();
     }
@@ -202,6 +203,9 @@ public:
             QSqlDatabase db = database();
             if (db.isOpen()) {
                 db.rollback();
+                // Left in write-ahead logging, the mode the programs expect.
+                if (fast_)
+                    QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = WAL"));
                 db.close();
             }
         }
@@ -262,6 +266,7 @@ private:
 
     QString name_;
     std::string error_;
+    bool fast_ = false;
 };
 
 // A prepared insert of the named columns of one table.
