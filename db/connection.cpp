@@ -136,21 +136,37 @@ bool Store::begin() {
 
 bool Store::commit() {
     QSqlDatabase db = database();
-    QSqlQuery q(db);
-    if (q.exec(QStringLiteral("COMMIT"))) {
-        inTransaction_ = false;
-        return true;
+    // The watch reports its own failure.
+    bool ok = !watch_.before || watch_.before();
+    std::string text;
+    if (ok) {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("COMMIT"))) {
+            inTransaction_ = false;
+            if (watch_.after)
+                watch_.after(true);
+            return true;
+        }
+        text = errorText(q.lastError());
     }
-    const std::string text = errorText(q.lastError());
     QSqlQuery rollback(db);
     rollback.exec(QStringLiteral("ROLLBACK"));
     inTransaction_ = false;
-    reportError(text);
+    if (batches_ > 0)
+        failed_ = true;
+    if (!text.empty())
+        reportError(text);
+    if (watch_.after)
+        watch_.after(false);
     return false;
 }
 
 bool Store::lock() {
     ++writes_;
+    // After a failed commit the batch's writes are refused: the failure has
+    // been reported once, and rows written now would outlive the ones lost.
+    if (failed_ && batches_ > 0)
+        return false;
     if (!inTransaction_ && !begin())
         return false;
     ++holds_;
@@ -165,17 +181,27 @@ bool Store::unlock() {
         return true;
     if (batches_ == 0)
         return inTransaction_ ? commit() : true;
-    commitIfDue();
-    return true;
+    return commitIfDue();
 }
 
 // Inside a batch, commits when the lock has been held long enough and only
 // the batch holds it; the next write takes the lock again, so another
-// program waiting for it gets its turn in between.
-void Store::commitIfDue() {
+// program waiting for it gets its turn in between. False when the commit
+// failed.
+bool Store::commitIfDue() {
     if (!inTransaction_ || holds_ != batches_ || held_.elapsed() < g_batchInterval)
-        return;
-    commit();
+        return true;
+    return commit();
+}
+
+void Store::abandonBatch() {
+    if (inTransaction_) {
+        QSqlQuery rollback(database());
+        rollback.exec(QStringLiteral("ROLLBACK"));
+        inTransaction_ = false;
+    }
+    if (batches_ > 0)
+        failed_ = true;
 }
 
 bool Store::beginBatch() {
@@ -194,9 +220,12 @@ bool Store::endBatch() {
         return true;
     --batches_;
     --holds_;
+    bool ok = !failed_;
     if (holds_ == 0 && inTransaction_)
-        return commit();
-    return true;
+        ok = commit() && ok;
+    if (batches_ == 0)
+        failed_ = false;
+    return ok;
 }
 
 bool Store::exec(const QString& statement) {

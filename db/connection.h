@@ -15,6 +15,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,10 +45,25 @@ public:
 
     // Bulk work: while a batch is open, writes share one transaction that
     // is committed whenever it has been held for the batch interval and no
-    // set is in the middle of an add or edit.
+    // set is in the middle of an add or edit. A commit that fails is an
+    // error of the whole batch: it is reported once, unlock() and endBatch()
+    // return false, and every later write of the batch is refused quietly.
     bool beginBatch();
     bool endBatch();
     bool inBatch() const { return batches_ > 0; }
+    bool batchFailed() const { return failed_; }
+    // Gives up what the batch has not committed yet (rolled back); later
+    // writes of the batch are refused quietly.
+    void abandonBatch();
+
+    // Bulk work that counts what reached the store: `before` runs inside
+    // each commit, just ahead of it (false fails the commit), and `after`
+    // learns whether the commit succeeded. An empty watch removes it.
+    struct CommitWatch {
+        std::function<bool()> before;
+        std::function<void(bool committed)> after;
+    };
+    void setCommitWatch(CommitWatch watch) { watch_ = std::move(watch); }
 
     // Runs one statement of transaction control ("SAVEPOINT x" ...); false
     // after a notice.
@@ -75,13 +91,15 @@ public:
 private:
     bool begin();
     bool commit();
-    void commitIfDue();
+    bool commitIfDue();
 
     std::string path_;
     QString name_;
     int holds_ = 0;
     int batches_ = 0;
     bool inTransaction_ = false;
+    bool failed_ = false;
+    CommitWatch watch_;
     QElapsedTimer held_;
     std::map<QString, QStringList> columns_;
     std::map<QString, QStringList> textColumns_;

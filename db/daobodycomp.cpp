@@ -205,49 +205,45 @@ bool CDAOBodyComp::Test(std::ifstream& in, char const& delimiter) const {
 }
 
 int CDAOBodyComp::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
-                          bool const& /*flag*/) {
-    if (!in.is_open())
+                          bool const& flag) {
+    if (!in.is_open() || !RestoreStoreReady())
         return 0;
     // The set starts over no rows; the restored rows join it.
     lParam0 = 0;
     m_strFilter = "MemberID = lParam0";
     m_strSort.clear();
     OpenSet(false);
-    CBatchScope batch(*this);
     CMemberCache members;
-
-    int count = 0;
-    std::string line;
     std::vector<std::string> f;
-    while (ReadLine(in, line)) {
-        if (!SplitFields(line, delimiter, LineFields, f))
-            continue;
-        const long id = ToLong(f[0]);
-        if (memberId != 0 && id != memberId)
-            continue;
-        const CEFOleDateTime date = ToDateTime(f[1]);
-        if (id <= 0 || date.GetStatus() != COleDateTime::valid || !members.Exists(id))
-            continue;
-        const long before = GetRecordCount();
-        Op(opAddNew);
-        MemberID = id;
-        BodyCompDate = date;
-        ClassIndx = ClassUnknown; // the class of another facility means nothing here
-        Height = ToDouble(f[3]);
-        Weight = ToDouble(f[4]);
-        ActivityLevel = ToByte(f[5]);
-        Method = ToByte(f[6]);
+    const int count = RestoreRecords(in, "bc", memberId, flag, [&](std::string const& line) {
+        long id = 0;
+        CEFOleDateTime date;
+        unsigned char cls = 0;
+        if (!SplitFields(line, delimiter, LineFields, f) || !ParseLong(f[0], 1, 999999999, id) ||
+            !ParseDateTime(f[1], false, date) || !ParseByte(f[2], 0, 255, cls) ||
+            !ParseDouble(f[3], 0, MaxMeasure, Height) ||
+            !ParseDouble(f[4], 0, MaxMeasure, Weight) ||
+            !ParseByte(f[5], 0, actTraining, ActivityLevel) ||
+            !ParseByte(f[6], 0, methodOther, Method))
+            return lineDamaged;
         std::size_t i = 7;
         for (double* v : {&FatPercent, &Waist, &Wrist, &Hip, &ThighSkinFold, &ChestSkinFold,
                           &AbSkinFold, &TricepSkinFold, &SupraSkinFold, &MidaxSkinFold,
-                          &SubscapSkinFold, &WaterTemp, &WetWeight, &TareWeight})
-            *v = ToDouble(f[i++]);
-        Flags = ToLong(f[i]);
+                          &SubscapSkinFold, &WaterTemp, &WetWeight, &TareWeight}) {
+            if (!ParseDouble(f[i++], 0, MaxMeasure, *v))
+                return lineDamaged;
+        }
+        if (!ParseLong(f[i], 0, MaxFlags, Flags))
+            return lineDamaged;
+        if ((memberId != 0 && id != memberId) || !members.Exists(id))
+            return linePassed;
+        AddNewAsIs();
+        MemberID = id;
+        BodyCompDate = date;
+        ClassIndx = ClassUnknown; // the class of another facility means nothing here
         Op(opUpdate);
-        if (GetRecordCount() > before)
-            ++count;
-    }
-    batch.Finish();
+        return LastOpFailed() ? lineFailed : lineStored;
+    });
     Op(opClose);
     return count;
 }

@@ -53,20 +53,30 @@ const char* CDAOCirc::StationColumn(int const& i) {
     return i >= 0 && i < StationCount ? Columns[static_cast<std::size_t>(i)] : "";
 }
 
-void CDAOCirc::ReadFields(std::istream& in, char const& delimiter) {
-    for (int i = 0; i + 1 < StationCount; ++i)
-        SetStnVal(i, ToDouble(ReadField(in, delimiter)));
-    SetStnVal(StationCount - 1, ToDouble(ReadLastField(in)));
+bool CDAOCirc::TakeFields(std::vector<std::string> const& f, std::size_t at) {
+    if (f.size() < at + StationCount)
+        return false;
+    for (int i = 0; i < StationCount; ++i) {
+        double v = 0;
+        if (!ParseDouble(f[at + static_cast<std::size_t>(i)], 0, MaxMeasure, v))
+            return false;
+        SetStnVal(i, v);
+    }
+    return true;
 }
 
 int CDAOCirc::Restore(std::istream& in, char const& delimiter, long const& evaluationId) {
+    std::vector<std::string> f;
+    for (int i = 0; i + 1 < StationCount; ++i)
+        f.push_back(ReadField(in, delimiter));
+    f.push_back(ReadLastField(in));
+    if (!TakeFields(f, 0))
+        return 0;
     OpenSet(false);
-    const long before = GetRecordCount();
-    Op(opAddNew);
+    AddNewAsIs();
     EvaluationID = evaluationId;
-    ReadFields(in, delimiter);
     Op(opUpdate);
-    const bool stored = GetRecordCount() > before;
+    const bool stored = !LastOpFailed();
     Op(opClose);
     return stored ? 1 : 0;
 }

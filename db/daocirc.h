@@ -4,6 +4,9 @@
 
 #include "daoefset.h"
 
+#include <string>
+#include <vector>
+
 #include <istream>
 
 class CDAOCirc : public CDAOEFSet {
@@ -31,11 +34,12 @@ public:
 
     // Adds one record for the evaluation from the 24 station fields of an
     // evaluation export line (the last one up to the line end); returns 1
-    // when it was stored.
+    // when it was stored, 0 when a field is damaged (nothing is written).
     int Restore(std::istream& in, char const& delimiter, long const& evaluationId);
     using CDAOEFSet::Restore;
-    // Reads the 24 station fields into the current record, without storing.
-    void ReadFields(std::istream& in, char const& delimiter);
+    // The 24 station fields in a split line, from index `at`: checked and
+    // taken into the current values; false when one is damaged.
+    bool TakeFields(std::vector<std::string> const& f, std::size_t at);
 
     // The column name of station i ("Station07"), for the joined view.
     static const char* StationColumn(int const& i);

@@ -5,22 +5,12 @@
 #include "util/text.h"
 
 #include <array>
+#include <climits>
 
 namespace {
 
 std::string textOf(char const* p) {
     return p ? std::string(p) : std::string();
-}
-
-// Consumes a line end ("\n" or "\r\n") when it is next; true if it was.
-bool takeLineEnd(std::istream& in) {
-    if (in.peek() == '\r')
-        in.get();
-    if (in.peek() == '\n') {
-        in.get();
-        return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -217,48 +207,69 @@ int CDAOCls::Restore(std::ifstream& in, char const& delimiter, long const& membe
                      bool const& keepExisting) {
     if (!in.is_open())
         return 0;
-    const int stored = RestoreFields(in, delimiter, memberId, keepExisting);
+    std::string line;
+    ReadLine(in, line);
+    DecodeLine(line);
+    std::vector<std::string> f;
+    SplitFields(line, delimiter, 0, f, 4096);
+    // The member line ends with a delimiter.
+    if (!f.empty() && f.back().empty())
+        f.pop_back();
+    int stored = 0;
+    if (f.size() % FieldCount == 0 &&
+        RestoreClassRecords(f, 0, f.size() / FieldCount, memberId, keepExisting, false) >= 0)
+        stored = RestoreClassRecords(f, 0, f.size() / FieldCount, memberId, keepExisting);
     Op(opClose);
-    return stored;
+    return stored < 0 ? 0 : stored;
 }
 
-int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
-                           bool const& keepExisting) {
-    // Generous read limit: longer texts are cut to the column below, and the
-    // rest of an over-long field is skipped so the next field stays in step.
-    constexpr std::size_t ReadLimit = 4096;
+int CDAOCls::RestoreClassRecords(std::vector<std::string> const& f, std::size_t at,
+                                 std::size_t count, long const& memberId, bool const& keepExisting,
+                                 bool store) {
+    if (count > MaxClasses || f.size() < at + count * FieldCount)
+        return -1;
+    struct Record {
+        unsigned char indx = 0, grade = 0;
+        short orientation = 0, reEvaluation = 0, other = 0;
+    };
+    std::vector<Record> records(count);
+    for (std::size_t r = 0; r < count; ++r) {
+        const auto* v = &f[at + r * FieldCount];
+        Record& rec = records[r];
+        if (!ParseByte(v[0], 0, UnknownClass - 1, rec.indx) ||
+            !ParseByte(v[4], 0, 255, rec.grade) ||
+            !ParseShort(v[5], 0, SHRT_MAX, rec.orientation) ||
+            !ParseShort(v[6], 0, SHRT_MAX, rec.reEvaluation) ||
+            !ParseShort(v[7], 0, SHRT_MAX, rec.other))
+            return -1;
+    }
+    if (!store)
+        return 0;
+
     int stored = 0;
     // The member's classes, read once: the indexes in use (as GenerateIndex
     // would find them) and the records to match texts against.
     bool queried = false;
     std::array<bool, 256> used{};
-    auto freeIndex = [&](unsigned char wanted) -> unsigned char {
+    auto freeIndex = [&](unsigned char wanted) -> int {
         if (!used[wanted])
             return wanted;
         for (unsigned k = 0; k < UnknownClass; ++k) {
-            if (k != wanted && !used[k])
-                return static_cast<unsigned char>(k);
+            if (!used[k])
+                return static_cast<int>(k);
         }
-        return UnknownClass;
+        return -1;
     };
-    while (in.good() && in.peek() != std::char_traits<char>::eof()) {
-        if (takeLineEnd(in))
-            break;
-        const unsigned char fileIndx = ToByte(ReadField(in, delimiter, ReadLimit));
-        const std::string cat =
-            FitColumn(ReadField(in, delimiter, ReadLimit), "Classes", "Category");
-        const std::string cour =
-            FitColumn(ReadField(in, delimiter, ReadLimit), "Classes", "Course");
-        const std::string sec =
-            FitColumn(ReadField(in, delimiter, ReadLimit), "Classes", "Section");
-        std::array<std::string, 4> rest;
-        for (auto& f : rest)
-            f = ReadField(in, delimiter, ReadLimit);
-        // A class needs its category; a record without one is damaged and
-        // would otherwise match (and overwrite) any class of the member.
+    for (std::size_t r = 0; r < count; ++r) {
+        const auto* v = &f[at + r * FieldCount];
+        const Record& rec = records[r];
+        const std::string cat = FitColumn(v[1], "Classes", "Category");
+        // A class needs its category; a record without one would otherwise
+        // match (and overwrite) any class of the member.
         if (cat.empty())
             continue;
-
+        const std::string cour = FitColumn(v[2], "Classes", "Course");
+        const std::string sec = FitColumn(v[3], "Classes", "Section");
         if (!queried) {
             queried = true;
             if (FindClasses(memberId) > 0) {
@@ -274,23 +285,29 @@ int CDAOCls::RestoreFields(std::istream& in, char const& delimiter, long const& 
                 continue;
             Op(opEdit);
             used[ClassIndx] = false;
-            ClassIndx = fileIndx;
+            ClassIndx = rec.indx;
         } else {
+            // Every slot taken by the member's stored classes: this one has
+            // no place of its own (never the unassigned or all-classes index).
+            const int slot = freeIndex(rec.indx);
+            if (slot < 0)
+                continue;
             Op(opAddNew);
-            ClassIndx = freeIndex(fileIndx);
+            ClassIndx = static_cast<unsigned char>(slot);
         }
         used[ClassIndx] = true;
         MemberID = memberId;
         Category = cat;
         Course = cour;
         Section = sec;
-        GradeStatus = ToByte(rest[0]);
-        OrientationBonus = ToShort(rest[1]);
-        ReEvaluationBonus = ToShort(rest[2]);
-        OtherBonus = ToShort(rest[3]);
+        GradeStatus = rec.grade;
+        OrientationBonus = rec.orientation;
+        ReEvaluationBonus = rec.reEvaluation;
+        OtherBonus = rec.other;
         Op(opUpdate);
-        if (!LastOpFailed())
-            ++stored;
+        if (LastOpFailed())
+            return -1;
+        ++stored;
     }
     return stored;
 }

@@ -6,6 +6,10 @@
 
 #include "daoefset.h"
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 #include <istream>
 
 class CDAOCls : public CDAOEFSet {
@@ -66,9 +70,18 @@ public:
     // line, up to and including its newline; returns the classes stored.
     int Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                 bool const& keepExisting) override;
-    // The same from any stream, leaving the set open for the next line.
-    int RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
-                      bool const& keepExisting);
+    // The class records of a split member line: `count` records of eight
+    // fields from index `at`. Checks them all (a parse or range failure, or
+    // more classes than a member can have, fails the lot) and, with store,
+    // writes them for the member: a record whose texts the member already
+    // has rewrites that class unless keepExisting, others are added under a
+    // free index. Returns the classes stored, -1 when a check or a write
+    // failed.
+    int RestoreClassRecords(std::vector<std::string> const& f, std::size_t at, std::size_t count,
+                            long const& memberId, bool const& keepExisting, bool store = true);
+    static constexpr std::size_t FieldCount = 8;
+    // Class indexes 0..98 are a member's own.
+    static constexpr std::size_t MaxClasses = UnknownClass;
 
     // Text as it may stand in an export field: the delimiter and line breaks,
     // which would split the field or the line, become spaces.

@@ -14,7 +14,9 @@
 #include <algorithm>
 #include <chrono>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 #include <limits>
 #include <map>
@@ -272,7 +274,7 @@ public:
     }
     bool moveLast() { return atEnd() ? true : moveTo(lastLive()); }
 
-    bool addNew();
+    bool addNew(bool reset = true);
     bool startEdit();
     bool update();
     bool deleteCurrent();
@@ -645,15 +647,17 @@ bool CDAOEFSet::Impl::fetchBlock() {
     return true;
 }
 
-bool CDAOEFSet::Impl::addNew() {
+bool CDAOEFSet::Impl::addNew(bool reset) {
     dropPending();
     if (!store_->lock()) {
         refused_ = true;
         return false;
     }
     edit_ = Edit::Adding;
-    for (const auto& c : columns_)
-        resetValue(c.type, c.value);
+    if (reset) {
+        for (const auto& c : columns_)
+            resetValue(c.type, c.value);
+    }
     return true;
 }
 
@@ -1192,4 +1196,353 @@ bool CDAOEFSet::BindDayRange(CEFOleDateTime& from, CEFOleDateTime& to) {
     datetimeParam0 = from;
     datetimeParam1 = to;
     return true;
+}
+
+// ---- the restore routine -------------------------------------------------------
+
+namespace {
+
+// Identity of the rest of an export file: its size and a hash of its bytes
+// (64-bit FNV-1a); the stream is left where it was. Size -1 when the stream
+// cannot be read twice.
+std::pair<long long, long long> streamIdentity(std::istream& in) {
+    const std::streampos start = in.tellg();
+    if (start == std::streampos(-1))
+        return {-1, 0};
+    unsigned long long hash = 1469598103934665603ULL;
+    long long size = 0;
+    char buffer[1 << 16];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const std::streamsize n = in.gcount();
+        for (std::streamsize i = 0; i < n; ++i) {
+            hash ^= static_cast<unsigned char>(buffer[i]);
+            hash *= 1099511628211ULL;
+        }
+        size += n;
+    }
+    in.clear();
+    in.seekg(start);
+    return {size, static_cast<long long>(hash)};
+}
+
+constexpr const char* ProgressTable =
+    "CREATE TABLE IF NOT EXISTS RestoreProgress (FileKind TEXT NOT NULL, FileSize INTEGER NOT "
+    "NULL, FileHash INTEGER NOT NULL, MemberID INTEGER NOT NULL, Flag INTEGER NOT NULL, "
+    "LastLine INTEGER NOT NULL, PRIMARY KEY (FileKind, FileSize, FileHash, MemberID, Flag))";
+constexpr const char* ProgressKey =
+    " WHERE FileKind = ? AND FileSize = ? AND FileHash = ? AND MemberID = ? AND Flag = ?";
+
+struct ProgressRecord {
+    QString kind;
+    long long size = -1;
+    long long hash = 0;
+    long memberId = 0;
+    int flag = 0;
+
+    void bindKey(QSqlQuery& q, int first) const {
+        q.bindValue(first, kind);
+        q.bindValue(first + 1, size);
+        q.bindValue(first + 2, hash);
+        q.bindValue(first + 3, static_cast<qlonglong>(memberId));
+        q.bindValue(first + 4, flag);
+    }
+};
+
+bool runProgress(Store& store, const QString& sql, const ProgressRecord& key, long line,
+                 long* found = nullptr) {
+    QSqlQuery* q = store.prepared(sql);
+    if (!q)
+        return false;
+    key.bindKey(*q, 0);
+    if (sql.startsWith(QStringLiteral("INSERT")))
+        q->bindValue(5, static_cast<qlonglong>(line));
+    bool ok = q->exec();
+    if (ok && found)
+        *found = q->next() ? static_cast<long>(q->value(0).toLongLong()) : 0;
+    ok = ok && !q->lastError().isValid();
+    const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+    q->finish();
+    if (!ok)
+        vantora::db::reportError(error);
+    return ok;
+}
+
+bool validUtf8(const std::string& s) {
+    std::size_t i = 0;
+    const std::size_t n = s.size();
+    while (i < n) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t len = 0;
+        unsigned long cp = 0;
+        if ((c & 0xE0) == 0xC0) {
+            len = 2;
+            cp = c & 0x1F;
+        } else if ((c & 0xF0) == 0xE0) {
+            len = 3;
+            cp = c & 0x0F;
+        } else if ((c & 0xF8) == 0xF0) {
+            len = 4;
+            cp = c & 0x07;
+        } else {
+            return false;
+        }
+        if (i + len > n)
+            return false;
+        for (std::size_t k = 1; k < len; ++k) {
+            const auto cc = static_cast<unsigned char>(s[i + k]);
+            if ((cc & 0xC0) != 0x80)
+                return false;
+            cp = (cp << 6) | (cc & 0x3F);
+        }
+        // Overlong forms, surrogates and values beyond Unicode are not UTF-8.
+        static constexpr unsigned long least[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (cp < least[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+} // namespace
+
+namespace {
+// The text without the blanks that pad a field.
+std::string trimmed(std::string const& text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string::npos)
+        return std::string();
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+} // namespace
+
+bool CDAOEFSet::ParseLong(std::string const& field, long lo, long hi, long& out) {
+    const std::string text = trimmed(field);
+    if (text.empty())
+        return false;
+    const char* begin = text.c_str();
+    // Digits with an optional sign, nothing else (no blanks, no fraction).
+    const char* digits = (*begin == '-' || *begin == '+') ? begin + 1 : begin;
+    if (*digits == '\0')
+        return false;
+    for (const char* p = digits; *p; ++p) {
+        if (*p < '0' || *p > '9')
+            return false;
+    }
+    if (std::strlen(digits) > 18)
+        return false;
+    const long long v = std::strtoll(begin, nullptr, 10);
+    if (v < lo || v > hi)
+        return false;
+    out = static_cast<long>(v);
+    return true;
+}
+
+bool CDAOEFSet::ParseShort(std::string const& text, short lo, short hi, short& out) {
+    long v = 0;
+    if (!ParseLong(text, lo, hi, v))
+        return false;
+    out = static_cast<short>(v);
+    return true;
+}
+
+bool CDAOEFSet::ParseByte(std::string const& text, unsigned char lo, unsigned char hi,
+                          unsigned char& out) {
+    long v = 0;
+    if (!ParseLong(text, lo, hi, v))
+        return false;
+    out = static_cast<unsigned char>(v);
+    return true;
+}
+
+bool CDAOEFSet::ParseDouble(std::string const& field, double lo, double hi, double& out) {
+    const std::string text = trimmed(field);
+    if (text.empty())
+        return false;
+    // Plain decimal notation as the export writes it: no "nan", "inf" or
+    // hexadecimal forms.
+    for (char c : text) {
+        if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
+            return false;
+    }
+    char* end = nullptr;
+    const double v = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !std::isfinite(v) || v < lo || v > hi)
+        return false;
+    out = v;
+    return true;
+}
+
+bool CDAOEFSet::ParseDateTime(std::string const& text, bool allowEmpty, CEFOleDateTime& out) {
+    const CEFOleDateTime v = ToDateTime(text);
+    if (v.GetStatus() == COleDateTime::valid || (allowEmpty && text.empty())) {
+        out = v;
+        return true;
+    }
+    return false;
+}
+
+void CDAOEFSet::DecodeLine(std::string& line) {
+    if (validUtf8(line))
+        return;
+    std::string out;
+    out.reserve(line.size() + line.size() / 4);
+    for (char ch : line) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c < 0x80) {
+            out += ch;
+        } else {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    line = std::move(out);
+}
+
+std::string CDAOEFSet::RestoreMessage(RestoreSummary const& summary) {
+    std::string text = vantora::format("You have restored %i record(s).", {summary.restored});
+    if (summary.skipped > 0) {
+        std::string lines;
+        for (long n : summary.skippedLines)
+            lines += (lines.empty() ? "" : ", ") + std::to_string(n);
+        if (static_cast<std::size_t>(summary.skipped) > summary.skippedLines.size())
+            lines += vantora::format(
+                " and %i more", {summary.skipped - static_cast<int>(summary.skippedLines.size())});
+        text += vantora::insert("\n%1 damaged line(s) were skipped: line %2.",
+                                {summary.skipped, lines});
+    }
+    if (summary.stopped && summary.stoppedAt > 0)
+        text += vantora::format("\nThe restore stopped at line %i; run it again to finish it.",
+                                {static_cast<int>(summary.stoppedAt)});
+    return text;
+}
+
+bool CDAOEFSet::RestoreStoreReady() {
+    if (GetDBPath().empty())
+        return false; // reported when the set was made
+    return vantora::db::openStore(GetDefaultDBName()) != nullptr;
+}
+
+void CDAOEFSet::AddNewAsIs() {
+    FailureScope scope(*this);
+    guarded(
+        [&]() -> int {
+            if (d_->isOpen())
+                d_->addNew(false);
+            return 0;
+        },
+        0);
+}
+
+int CDAOEFSet::RestoreRecords(std::istream& in, char const* kind, long memberId, int flag,
+                              LineReader const& read) {
+    m_restore = RestoreSummary{};
+    m_restore.stopped = true;
+    if (GetDBPath().empty())
+        return 0;
+    const std::shared_ptr<Store> store = vantora::db::openStore(GetDefaultDBName());
+    if (!store)
+        return 0;
+    if (!store->beginBatch()) {
+        store->endBatch();
+        return 0;
+    }
+
+    ProgressRecord key;
+    long resumeAfter = 0;
+    if (kind) {
+        key.kind = QString::fromLatin1(kind);
+        std::tie(key.size, key.hash) = streamIdentity(in);
+        key.memberId = memberId;
+        key.flag = flag;
+        if (key.size >= 0 && (!store->exec(QString::fromLatin1(ProgressTable)) ||
+                              !runProgress(*store,
+                                           QStringLiteral("SELECT LastLine FROM RestoreProgress") +
+                                               QString::fromLatin1(ProgressKey),
+                                           key, 0, &resumeAfter))) {
+            store->endBatch();
+            return 0;
+        }
+    }
+    const bool tracked = kind && key.size >= 0;
+
+    long lineNo = 0;   // lines read
+    long lineDone = 0; // lines whose records are written (or passed over)
+    int pending = 0;   // records written and not committed yet
+    bool finished = false;
+    // Each commit carries the progress of the lines before it; the last one
+    // removes it.
+    store->setCommitWatch(Store::CommitWatch{
+        [&]() -> bool {
+            if (!tracked)
+                return true;
+            if (finished)
+                return runProgress(*store,
+                                   QStringLiteral("DELETE FROM RestoreProgress") +
+                                       QString::fromLatin1(ProgressKey),
+                                   key, 0);
+            return runProgress(*store,
+                               QStringLiteral("INSERT OR REPLACE INTO RestoreProgress (FileKind, "
+                                              "FileSize, FileHash, MemberID, Flag, LastLine) "
+                                              "VALUES (?, ?, ?, ?, ?, ?)"),
+                               key, lineDone);
+        },
+        [&](bool committed) {
+            if (committed)
+                m_restore.restored += pending;
+            pending = 0;
+        }});
+
+    bool failed = false;
+    std::string line;
+    while (ReadLine(in, line)) {
+        ++lineNo;
+        if (lineNo <= resumeAfter || line.empty()) {
+            lineDone = lineNo;
+            continue;
+        }
+        DecodeLine(line);
+        // The record's own hold on the write lock: no commit falls inside it.
+        if (!store->lock()) {
+            failed = true;
+            break;
+        }
+        const RestoreLine r = guarded([&]() { return read(line); }, lineFailed);
+        lineDone = lineNo;
+        if (r == lineFailed) {
+            // What is not committed goes, the half record with it.
+            store->abandonBatch();
+            pending = 0;
+            store->unlock();
+            failed = true;
+            break;
+        }
+        if (r == lineStored || r == lineStoredLast)
+            ++pending;
+        if (r == lineDamaged) {
+            if (m_restore.skippedLines.size() < MaxListedLines)
+                m_restore.skippedLines.push_back(lineNo);
+            ++m_restore.skipped;
+        }
+        if (!store->unlock()) {
+            failed = true;
+            break;
+        }
+        if (r == lineStoredLast || r == linePassedLast)
+            break;
+    }
+    finished = !failed;
+    // The last commit removes the progress record, so the batch must end
+    // with one.
+    if (tracked && finished && store->lock())
+        store->unlock();
+    if (!store->endBatch())
+        failed = true;
+    store->setCommitWatch({});
+    m_restore.stopped = failed;
+    m_restore.stoppedAt = failed ? std::max(lineNo, 1L) : 0;
+    return m_restore.restored;
 }

@@ -56,6 +56,7 @@
 
 #include <cstddef>
 #include <fstream>
+#include <functional>
 #include <istream>
 #include <memory>
 #include <string>
@@ -218,6 +219,9 @@ public:
     // DelCurrent or DelAll reported a database error (a write that did not
     // reach the store, a query that could not run); each of them resets it.
     bool LastOpFailed() const { return m_bLastOpFailed; }
+    // Starts a new record with the values the bound members hold now
+    // (opAddNew would clear them), for fields parsed before the add.
+    void AddNewAsIs();
     // Limits the rows of the next open or requery to the first n (0: no limit).
     void SetMaxRecords(long n);
 
@@ -245,6 +249,41 @@ public:
     // "%m/%d/%Y %H:%M:%S" (or a date alone); empty gives null, else invalid.
     static CEFOleDateTime ToDateTime(std::string const& text);
 
+    // What the last Restore of this set did: the records it stored (each
+    // whole, and counted only once its commit succeeded), the lines skipped
+    // as damaged with the first of their numbers, and whether it stopped
+    // before the end because the store could not be opened or refused
+    // its records (after one notice).
+    struct RestoreSummary {
+        int restored = 0;
+        int skipped = 0;
+        std::vector<long> skippedLines; // the first MaxListedLines, ascending
+        bool stopped = false;
+        long stoppedAt = 0; // the line it stopped at; 0 before any line
+    };
+    static constexpr std::size_t MaxListedLines = 10;
+    const RestoreSummary& LastRestore() const { return m_restore; }
+    // "You have restored %i record(s)." and, when lines were skipped, how
+    // many and the first line numbers; when the restore stopped early, at
+    // which line and that running it again finishes it.
+    static std::string RestoreMessage(RestoreSummary const& summary);
+    std::string RestoreMessage() const { return RestoreMessage(m_restore); }
+
+    // Strict conversions for restores: the whole text must be the number
+    // (or date-time) and lie in lo..hi; false otherwise, out unchanged.
+    static bool ParseLong(std::string const& text, long lo, long hi, long& out);
+    static bool ParseShort(std::string const& text, short lo, short hi, short& out);
+    static bool ParseByte(std::string const& text, unsigned char lo, unsigned char hi,
+                          unsigned char& out);
+    // Finite decimal numbers only.
+    static bool ParseDouble(std::string const& text, double lo, double hi, double& out);
+    // A valid "%m/%d/%Y %H:%M:%S" (or a date alone); empty text is the null
+    // date-time when allowEmpty.
+    static bool ParseDateTime(std::string const& text, bool allowEmpty, CEFOleDateTime& out);
+    // Text of an export file as UTF-8: a line that is not valid UTF-8 is
+    // read as Latin-1.
+    static void DecodeLine(std::string& line);
+
     // Messages shown by the set.
     static constexpr const char* MsgNoDB =
         "Error: system environment variable \"VANTO_DB\" is not set";
@@ -267,8 +306,40 @@ protected:
     // Reports a database error the way every set operation does.
     static void ReportError(std::string const& text);
 
+    // The restore routine of every reader. It reads the stream line by line
+    // (line ends "\n" or "\r\n", text decoded by DecodeLine, blank lines
+    // passed over) and hands each line to `read`, which checks every field
+    // of it before writing anything and then writes its record through
+    // its sets. A record is stored all or nothing: commits fall between
+    // records only, and a record whose write fails is rolled back with
+    // what is not committed yet; the restore then stops. Records count when
+    // the commit holding them has succeeded. With a kind, the routine keeps
+    // the file's identity (kind, size, content hash, member and flag) and
+    // the last committed line in the store, inside each commit, so that the
+    // same restore run again after an interruption goes on after that line;
+    // the record goes when the file has been read to its end.
+    enum RestoreLine {
+        lineStored,     // the record was written
+        lineStoredLast, // written, and the restore ends here
+        linePassed,     // a sound line the reader leaves out
+        linePassedLast, // left out, and the restore ends here
+        lineDamaged,    // a field does not parse or lies outside its range
+        lineFailed      // a write failed (reported): the restore stops
+    };
+    using LineReader = std::function<RestoreLine(std::string const& line)>;
+    // The largest measurement a restore accepts (a height, weight, girth,
+    // skin fold, temperature or test result); larger ones are damage.
+    static constexpr double MaxMeasure = 100000.0;
+    int RestoreRecords(std::istream& in, char const* kind, long memberId, int flag,
+                       LineReader const& read);
+    // Whether a restore can start: the database folder is known and the
+    // store file opens (one notice otherwise). Readers ask before making
+    // their other sets, each of which would repeat a folder message.
+    bool RestoreStoreReady();
+
 private:
     class FailureScope;
+    RestoreSummary m_restore;
     std::string m_strDBPath;
     bool m_bLastOpFailed = false;
     bool m_bInOperation = false;

@@ -10,7 +10,9 @@
 #include "util/text.h"
 
 #include <array>
+#include <climits>
 #include <cstddef>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <unordered_map>
@@ -173,8 +175,8 @@ bool CDAOEval::Test(std::ifstream& in, char const& delimiter) const {
 }
 
 int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
-                      bool const& /*flag*/) {
-    if (!in.is_open())
+                      bool const& flag) {
+    if (!in.is_open() || !RestoreStoreReady())
         return 0;
     CDAOSmEval evals;
     CDAOEvalBodyComp bodyComps;
@@ -189,61 +191,47 @@ int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memb
     circuit.lParam0 = 0;
     circuit.m_strFilter = "EvaluationID = lParam0";
     circuit.OpenSet(false);
-    CBatchScope batch(evals);
     CMemberCache members;
     // New ids for ids in use start above every id of the three tables and
     // stay above every id this restore writes.
     long nextId = 0;
+    constexpr std::size_t Parts = 2 + CDAOSmEval::FieldCount;
+    constexpr std::size_t Stations = Parts + CDAOEvalBodyComp::FieldCount;
 
-    int count = 0;
-    std::string line;
     std::vector<std::string> f;
-    while (ReadLine(in, line)) {
-        if (!SplitFields(line, delimiter, LineFields, f))
-            continue;
-        const long id = ToLong(f[0]);
-        if (memberId != 0 && id != memberId)
-            continue;
-        if (id <= 0 || ToDateTime(f[3]).GetStatus() != COleDateTime::valid || !members.Exists(id))
-            continue;
-        long evaluationId = ToLong(f[1]);
-        if (evaluationId <= 0 || CDAOSmEval::IsIDInUse(evaluationId)) {
+    const int count = RestoreRecords(in, "eval", memberId, flag, [&](std::string const& line) {
+        long id = 0;
+        long evaluationId = 0;
+        if (!SplitFields(line, delimiter, LineFields, f) || !ParseLong(f[0], 1, 999999999, id) ||
+            !ParseLong(f[1], 0, LONG_MAX, evaluationId) || !evals.TakeFields(f, 2) ||
+            !bodyComps.TakeFields(f, Parts) || !circuit.TakeFields(f, Stations))
+            return lineDamaged;
+        if ((memberId != 0 && id != memberId) || !members.Exists(id))
+            return linePassed;
+        if (evaluationId == 0 || CDAOSmEval::IsIDInUse(evaluationId)) {
             if (nextId == 0)
                 nextId = evals.GenerateIDNum();
             evaluationId = nextId++;
         } else if (nextId != 0 && evaluationId >= nextId) {
             nextId = evaluationId + 1;
         }
-
-        std::istringstream ls(line);
-        ReadField(ls, delimiter);
-        ReadField(ls, delimiter);
-        const long before =
-            evals.GetRecordCount() + bodyComps.GetRecordCount() + circuit.GetRecordCount();
-        evals.Op(opAddNew);
-        evals.MemberID = id;
-        evals.EvaluationID = evaluationId;
-        evals.ReadFields(ls, delimiter);
-        evals.Op(opUpdate);
-        bodyComps.Op(opAddNew);
-        bodyComps.EvaluationID = evaluationId;
-        bodyComps.ReadFields(ls, delimiter);
-        bodyComps.Op(opUpdate);
-        circuit.Op(opAddNew);
-        circuit.EvaluationID = evaluationId;
-        circuit.ReadFields(ls, delimiter);
-        circuit.Op(opUpdate);
-        const long after =
-            evals.GetRecordCount() + bodyComps.GetRecordCount() + circuit.GetRecordCount();
-        if (after == before + 3) {
-            ++count;
-        } else {
-            // A part that could not be stored (already reported): leave no
-            // half evaluation behind.
-            CDAOSmEval::RemoveEvaluation(evaluationId);
+        // The three parts are one record: a failure of any rolls back all.
+        for (CDAOEFSet* part : std::initializer_list<CDAOEFSet*>{&evals, &bodyComps, &circuit}) {
+            part->AddNewAsIs();
+            if (part == &evals) {
+                evals.MemberID = id;
+                evals.EvaluationID = evaluationId;
+            } else if (part == &bodyComps) {
+                bodyComps.EvaluationID = evaluationId;
+            } else {
+                circuit.EvaluationID = evaluationId;
+            }
+            part->Op(opUpdate);
+            if (part->LastOpFailed())
+                return lineFailed;
         }
-    }
-    batch.Finish();
+        return lineStored;
+    });
     evals.Op(opClose);
     bodyComps.Op(opClose);
     circuit.Op(opClose);

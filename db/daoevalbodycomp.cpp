@@ -20,20 +20,28 @@ int CDAOEvalBodyComp::FindEvalBodyComp(long const& evaluationId) {
     return OpenSet(true);
 }
 
-void CDAOEvalBodyComp::ReadFields(std::istream& in, char const& delimiter) {
+bool CDAOEvalBodyComp::TakeFields(std::vector<std::string> const& f, std::size_t at) {
+    if (f.size() < at + FieldCount)
+        return false;
     for (double* v : {&FatPercent, &ThighSkinFold, &ChestSkinFold, &AbSkinFold, &TricepSkinFold,
-                      &SupraSkinFold, &MidaxSkinFold, &SubscapSkinFold})
-        *v = ToDouble(ReadField(in, delimiter));
+                      &SupraSkinFold, &MidaxSkinFold, &SubscapSkinFold}) {
+        if (!ParseDouble(f[at++], 0, MaxMeasure, *v))
+            return false;
+    }
+    return true;
 }
 
 int CDAOEvalBodyComp::Restore(std::istream& in, char const& delimiter, long const& evaluationId) {
+    std::vector<std::string> f;
+    for (std::size_t i = 0; i < FieldCount; ++i)
+        f.push_back(ReadField(in, delimiter));
+    if (!TakeFields(f, 0))
+        return 0;
     OpenSet(false);
-    const long before = GetRecordCount();
-    Op(opAddNew);
+    AddNewAsIs();
     EvaluationID = evaluationId;
-    ReadFields(in, delimiter);
     Op(opUpdate);
-    const bool stored = GetRecordCount() > before;
+    const bool stored = !LastOpFailed();
     Op(opClose);
     return stored ? 1 : 0;
 }

@@ -4,6 +4,9 @@
 
 #include "daoefset.h"
 
+#include <string>
+#include <vector>
+
 #include <istream>
 
 class CDAOEvalBodyComp : public CDAOEFSet {
@@ -29,9 +32,11 @@ public:
 
     // Adds one record for the evaluation from the eight fields of an
     // evaluation export line that follow the test results; returns 1 when
-    // it was stored.
+    // it was stored, 0 when a field is damaged (nothing is written).
     int Restore(std::istream& in, char const& delimiter, long const& evaluationId);
     using CDAOEFSet::Restore;
-    // Reads the eight fields into the current record, without storing.
-    void ReadFields(std::istream& in, char const& delimiter);
+    // The eight fields in a split line, from index `at`: checked and taken
+    // into the current values; false when one is damaged.
+    bool TakeFields(std::vector<std::string> const& f, std::size_t at);
+    static constexpr std::size_t FieldCount = 8;
 };

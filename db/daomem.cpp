@@ -324,16 +324,17 @@ bool CDAOMem::Test(std::ifstream& in, char const& delimiter) const {
 
 int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                      bool const& keepExisting) {
-    if (!in.is_open())
+    if (!in.is_open() || !RestoreStoreReady())
         return 0;
     // The table sets stay open from line to line, so a new member is added
-    // without a query; the lookup set answers whether a member is stored.
+    // without a query; the lookup sets answer whether a member is stored.
     CDAOSmMem lookup;
+    CDAOEnr enrollmentLookup;
+    CDAOProf profileLookup;
     CDAOSmMem members;
     CDAOEnr enrollments;
     CDAOProf profiles;
     CDAOCls classes;
-    CBatchScope batch(members);
     // A whole-file restore learns the stored member ids once instead of
     // asking for each line; a one-member restore asks for its member only.
     std::unordered_set<long> storedIds;
@@ -341,47 +342,48 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
         for (; !lookup.IsEOF(); lookup.Op(opMoveNext))
             storedIds.insert(lookup.MemberID);
     }
-    int restored = 0;
-    std::string line;
-    while (ReadLine(in, line)) {
-        // A damaged line (short, a stray delimiter, a bad id) is skipped
-        // before anything of it is written.
-        if (!IsMemberLine(line, delimiter))
-            continue;
-        const auto first = line.find(delimiter);
-        const long id = std::stol(line.substr(0, first));
-
-        if (memberId != 0 && id != memberId)
-            continue;
-        // Any record of the member counts, with or without a card.
-        bool exists = false;
-        if (memberId == 0) {
-            exists = storedIds.count(id) > 0;
-        } else {
-            lookup.lParam0 = id;
-            lookup.m_strFilter = "MemberID = lParam0";
-            exists = lookup.OpenSet(true) > 0;
-        }
-        if (exists && keepExisting) {
-            if (memberId != 0)
-                break;
-            continue;
-        }
-
-        std::istringstream fields(line.substr(first + 1));
-        int stored = members.RestoreFields(fields, delimiter, id, exists);
-        stored += enrollments.RestoreFields(fields, delimiter, id, exists);
-        stored += profiles.RestoreFields(fields, delimiter, id, exists);
-        classes.RestoreFields(fields, delimiter, id, keepExisting);
-        if (stored == 3)
-            ++restored;
-        storedIds.insert(id);
-        if (memberId != 0)
-            break;
-    }
-    batch.Finish();
+    std::vector<std::string> f;
+    const int restored =
+        RestoreRecords(in, "mem", memberId, keepExisting, [&](std::string const& line) {
+            // Every field of the line is checked before anything of it is written.
+            SplitFields(line, delimiter, 0, f, 4096);
+            long id = 0;
+            if (f.size() < MemberFields + 1 || !f.back().empty() ||
+                (f.size() - 1 - MemberFields) % ClassFields != 0 || !ParseLong(f[0], 1, MaxKey, id))
+                return lineDamaged;
+            const std::size_t classCount = (f.size() - 1 - MemberFields) / ClassFields;
+            if (!members.TakeFields(f, 1) || !enrollments.TakeFields(f, 6) ||
+                !profiles.TakeFields(f, 10) ||
+                classes.RestoreClassRecords(f, MemberFields, classCount, id, keepExisting, false) <
+                    0)
+                return lineDamaged;
+            if (memberId != 0 && id != memberId)
+                return linePassed;
+            // Any record of the member counts, with or without a card.
+            bool exists = false;
+            if (memberId == 0) {
+                exists = storedIds.count(id) > 0;
+            } else {
+                lookup.lParam0 = id;
+                lookup.m_strFilter = "MemberID = lParam0";
+                exists = lookup.OpenSet(true) > 0;
+            }
+            // A member kept as stored must be whole; one left without its
+            // enrollment or profile is completed from the line.
+            if (exists && keepExisting && enrollmentLookup.FindEnrollment(id) > 0 &&
+                profileLookup.FindProfile(id) > 0)
+                return memberId != 0 ? linePassedLast : linePassed;
+            if (!members.StoreFields(f, 1, id, exists) ||
+                !enrollments.StoreFields(f, 6, id, exists) ||
+                !profiles.StoreFields(f, 10, id, exists) ||
+                classes.RestoreClassRecords(f, MemberFields, classCount, id, keepExisting) < 0)
+                return lineFailed;
+            storedIds.insert(id);
+            return memberId != 0 ? lineStoredLast : lineStored;
+        });
     for (CDAOEFSet* set :
-         std::initializer_list<CDAOEFSet*>{&lookup, &members, &enrollments, &profiles, &classes})
+         std::initializer_list<CDAOEFSet*>{&lookup, &enrollmentLookup, &profileLookup, &members,
+                                           &enrollments, &profiles, &classes})
         set->Op(opClose);
     return restored;
 }

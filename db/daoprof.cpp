@@ -3,6 +3,7 @@
 #include "daocls.h"
 
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -81,40 +82,66 @@ std::string CDAOProf::GetMedHistStr(long m) {
     return captionOf(medNames, m);
 }
 
+namespace {
+constexpr std::size_t ReadLimit = 4096;
+// The defined goal and medical-history bits.
+constexpr long AllGoals = 255;
+constexpr long AllMedHistory = 2097151;
+} // namespace
+
+bool CDAOProf::TakeFields(std::vector<std::string> const& f, std::size_t at) {
+    if (f.size() < at + FieldCount)
+        return false;
+    const auto* v = &f[at];
+    if (!ParseByte(v[9], 0, 255, SignedRelease) || !ParseByte(v[10], 0, 255, Employee) ||
+        !ParseDateTime(v[11], true, Birthday) || !ParseByte(v[12], 0, 255, Sex) ||
+        !ParseLong(v[13], 0, AllGoals, Goals) || !ParseLong(v[14], 0, AllMedHistory, MedHistory))
+        return false;
+    std::size_t i = 0;
+    for (auto [value, column] : {std::pair{&Address, "Address"},
+                                 {&City, "City"},
+                                 {&State, "State"},
+                                 {&Zip, "Zip"},
+                                 {&Phone, "Phone"},
+                                 {&Email, "Email"},
+                                 {&EmerContactName, "EmerContactName"},
+                                 {&EmerContactPhone, "EmerContactPhone"},
+                                 {&FamilyPhysician, "FamilyPhysician"}})
+        *value = CDAOCls::FitColumn(v[i++], "Profiles", column);
+    return true;
+}
+
 int CDAOProf::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                       bool const& replace) {
     if (!in.is_open())
         return 0;
-    const int stored = RestoreFields(in, delimiter, memberId, replace);
+    std::vector<std::string> f;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        f.push_back(ReadField(in, delimiter, ReadLimit));
+        DecodeLine(f.back());
+    }
+    const int stored = TakeFields(f, 0) ? StoreFields(f, 0, memberId, replace) : 0;
     Op(opClose);
     return stored;
 }
 
-int CDAOProf::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
-                            bool const& replace) {
-    constexpr std::size_t ReadLimit = 4096;
-    auto text = [&](const char* column) {
-        return CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Profiles", column);
-    };
-    // A set left open by the previous line takes a new record as it is.
-    const int found = replace || !IsOpen() ? FindProfile(memberId) : 0;
-    Op(replace && found > 0 ? opEdit : opAddNew);
+int CDAOProf::StoreFields(std::vector<std::string> const& f, std::size_t at, long const& memberId,
+                          bool const& replace) {
+    // A set left open by the previous line takes a new record as it is; a
+    // replace looks the member's record up (the query also keeps a newly
+    // opened set small).
+    int found = 0;
+    if (replace || !IsOpen())
+        found = FindProfile(memberId);
+    const bool edit = replace && found > 0;
+    if (edit)
+        Op(opEdit);
+    // An open or an edit reads the stored record into the values: take the
+    // line's again.
+    TakeFields(f, at);
+    if (!edit)
+        AddNewAsIs();
     MemberID = memberId;
-    Address = text("Address");
-    City = text("City");
-    State = text("State");
-    Zip = text("Zip");
-    Phone = text("Phone");
-    Email = text("Email");
-    EmerContactName = text("EmerContactName");
-    EmerContactPhone = text("EmerContactPhone");
-    FamilyPhysician = text("FamilyPhysician");
-    SignedRelease = ToByte(ReadField(in, delimiter, ReadLimit));
-    Employee = ToByte(ReadField(in, delimiter, ReadLimit));
-    Birthday = ToDateTime(ReadField(in, delimiter, ReadLimit));
-    Sex = ToByte(ReadField(in, delimiter, ReadLimit));
-    Goals = ToLong(ReadField(in, delimiter, ReadLimit));
-    MedHistory = ToLong(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
     return LastOpFailed() ? 0 : 1;
 }

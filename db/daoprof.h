@@ -4,6 +4,10 @@
 
 #include "daoefset.h"
 
+#include <cstddef>
+#include <string>
+#include <vector>
+
 #include <istream>
 
 class CDAOProf : public CDAOEFSet {
@@ -85,7 +89,14 @@ public:
     // new one added.
     int Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                 bool const& replace) override;
-    // The same from any stream, leaving the set open for the next line.
-    int RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
-                      bool const& replace);
+    // The fields of this table in a split member line from index `at`:
+    // checked and taken into the current values; false when one does not
+    // parse or lies outside its column's range.
+    bool TakeFields(std::vector<std::string> const& f, std::size_t at);
+    // Writes them for the member: over its record when replace and it has
+    // one, else as a new record; the set stays open for the next line.
+    // 1 when stored.
+    int StoreFields(std::vector<std::string> const& f, std::size_t at, long const& memberId,
+                    bool const& replace);
+    static constexpr std::size_t FieldCount = 15;
 };

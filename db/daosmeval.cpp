@@ -5,6 +5,9 @@
 #include "daoevalbodycomp.h"
 
 #include <algorithm>
+#include <climits>
+#include <sstream>
+#include <vector>
 
 namespace {
 
@@ -146,34 +149,44 @@ bool CDAOSmEval::RemoveEvaluation(long const& evaluationId) {
     return found;
 }
 
-void CDAOSmEval::ReadFields(std::istream& in, char const& delimiter) {
-    ReadField(in, delimiter); // the class of another facility means nothing here
-    ClassIndx = ClassUnknown;
-    EvaluationDate = ToDateTime(ReadField(in, delimiter));
-    Height = ToDouble(ReadField(in, delimiter));
-    Weight = ToDouble(ReadField(in, delimiter));
-    ActivityLevel = ToByte(ReadField(in, delimiter));
-    RestingHR = ToLong(ReadField(in, delimiter));
-    RestingBPSystolic = ToLong(ReadField(in, delimiter));
-    RestingBPDiastolic = ToLong(ReadField(in, delimiter));
-    TrunkFlex = ToDouble(ReadField(in, delimiter));
-    SitUp = ToLong(ReadField(in, delimiter));
-    Ab = ToLong(ReadField(in, delimiter));
-    Step = ToLong(ReadField(in, delimiter));
-    Run = ToLong(ReadField(in, delimiter));
-    PulseRecovery = ToLong(ReadField(in, delimiter));
+bool CDAOSmEval::TakeFields(std::vector<std::string> const& f, std::size_t at) {
+    if (f.size() < at + FieldCount)
+        return false;
+    unsigned char cls = 0;
+    const auto* v = &f[at];
+    auto count = [](std::string const& t, long& out) { return ParseLong(t, 0, LONG_MAX, out); };
+    if (!ParseByte(v[0], 0, 255, cls) || !ParseDateTime(v[1], false, EvaluationDate) ||
+        !ParseDouble(v[2], 0, MaxMeasure, Height) || !ParseDouble(v[3], 0, MaxMeasure, Weight) ||
+        !ParseByte(v[4], 0, 4 /* training */, ActivityLevel) || !count(v[5], RestingHR) ||
+        !count(v[6], RestingBPSystolic) || !count(v[7], RestingBPDiastolic) ||
+        !ParseDouble(v[8], -MaxMeasure, MaxMeasure, TrunkFlex) || !count(v[9], SitUp) ||
+        !count(v[10], Ab) || !count(v[11], Step) || !count(v[12], Run) ||
+        !count(v[13], PulseRecovery))
+        return false;
+    ClassIndx = ClassUnknown; // the class of another facility means nothing here
+    return true;
 }
 
 int CDAOSmEval::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                         long const& evaluationId) {
+    if (!in.is_open() || !RestoreStoreReady())
+        return 0;
+    // This record's fields, as one line through the restore routine.
+    std::string fields;
+    for (std::size_t i = 0; i < FieldCount; ++i)
+        fields += (i ? std::string(1, delimiter) : std::string()) + ReadField(in, delimiter);
+    std::istringstream line(fields);
     OpenSet(false);
-    const long before = GetRecordCount();
-    Op(opAddNew);
-    MemberID = memberId;
-    EvaluationID = evaluationId;
-    ReadFields(in, delimiter);
-    Op(opUpdate);
-    const bool stored = GetRecordCount() > before;
+    std::vector<std::string> f;
+    const int stored = RestoreRecords(line, nullptr, memberId, 0, [&](std::string const& text) {
+        if (!SplitFields(text, delimiter, FieldCount, f) || !TakeFields(f, 0))
+            return lineDamaged;
+        AddNewAsIs();
+        MemberID = memberId;
+        EvaluationID = evaluationId;
+        Op(opUpdate);
+        return LastOpFailed() ? lineFailed : lineStoredLast;
+    });
     Op(opClose);
-    return stored ? 1 : 0;
+    return stored;
 }

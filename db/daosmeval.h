@@ -6,6 +6,8 @@
 #include "daoefset.h"
 
 #include <istream>
+#include <string>
+#include <vector>
 
 class CDAOSmEval : public CDAOEFSet {
 public:
@@ -61,14 +63,17 @@ public:
     static bool RemoveEvaluation(long const& evaluationId);
 
     // Adds one record for the member and evaluation id from the test-result
-    // fields of an evaluation export line (the class field is read and the
-    // record filed under the unassigned class); returns 1 when stored.
+    // fields of an evaluation export line (class index to pulse recovery;
+    // the class field is checked and the record filed under the unassigned
+    // class); returns 1 when stored, 0 when a field is damaged (nothing is
+    // written) or the store refused it.
     int Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                 long const& evaluationId);
     using CDAOEFSet::Restore;
-    // Reads those fields (class index to pulse recovery) into the current
-    // record, without storing; the class index read is replaced by 99.
-    void ReadFields(std::istream& in, char const& delimiter);
+    // The fields of those columns in a split line, from index `at`:
+    // checked and taken into the current values; false when one is damaged.
+    bool TakeFields(std::vector<std::string> const& f, std::size_t at);
+    static constexpr std::size_t FieldCount = 14;
 
 private:
     bool DeleteWithParts();

@@ -105,18 +105,37 @@ int CDAOSmMem::DelAll() {
     return CDAOEFSet::DelAll();
 }
 
+namespace {
+// Fields longer than this are cut to their column below.
+constexpr std::size_t ReadLimit = 4096;
+} // namespace
+
+bool CDAOSmMem::TakeFields(std::vector<std::string> const& f, std::size_t at) {
+    if (f.size() < at + FieldCount || !ParseLong(f[at], 0, 999999999, Barcode) ||
+        !ParseByte(f[at + 4], 0, 255, MemberStatus))
+        return false;
+    FirstName = CDAOCls::FitColumn(f[at + 1], "Members", "FirstName");
+    MiddleInitial = CDAOCls::FitColumn(f[at + 2], "Members", "MiddleInitial");
+    LastName = CDAOCls::FitColumn(f[at + 3], "Members", "LastName");
+    return true;
+}
+
 int CDAOSmMem::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
                        bool const& replace) {
     if (!in.is_open())
         return 0;
-    const int stored = RestoreFields(in, delimiter, memberId, replace);
+    std::vector<std::string> f;
+    for (std::size_t i = 0; i < FieldCount; ++i) {
+        f.push_back(ReadField(in, delimiter, ReadLimit));
+        DecodeLine(f.back());
+    }
+    const int stored = TakeFields(f, 0) ? StoreFields(f, 0, memberId, replace) : 0;
     Op(opClose);
     return stored;
 }
 
-int CDAOSmMem::RestoreFields(std::istream& in, char const& delimiter, long const& memberId,
-                             bool const& replace) {
-    constexpr std::size_t ReadLimit = 4096;
+int CDAOSmMem::StoreFields(std::vector<std::string> const& f, std::size_t at, long const& memberId,
+                           bool const& replace) {
     // A set left open by the previous line takes a new record as it is; a
     // replace looks the member's record up (the query also keeps a newly
     // opened set small).
@@ -127,16 +146,15 @@ int CDAOSmMem::RestoreFields(std::istream& in, char const& delimiter, long const
         m_strSort.clear();
         found = OpenSet(true);
     }
-    // Rewrite the member's record when there is one; otherwise add it, so a
-    // replace never loses the line.
-    Op(replace && found > 0 ? opEdit : opAddNew);
+    const bool edit = replace && found > 0;
+    if (edit)
+        Op(opEdit);
+    // An open or an edit reads the stored record into the values: take the
+    // line's again.
+    TakeFields(f, at);
+    if (!edit)
+        AddNewAsIs();
     MemberID = memberId;
-    Barcode = ToLong(ReadField(in, delimiter, ReadLimit));
-    FirstName = CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "FirstName");
-    MiddleInitial =
-        CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "MiddleInitial");
-    LastName = CDAOCls::FitColumn(ReadField(in, delimiter, ReadLimit), "Members", "LastName");
-    MemberStatus = ToByte(ReadField(in, delimiter, ReadLimit));
     Op(opUpdate);
     return LastOpFailed() ? 0 : 1;
 }

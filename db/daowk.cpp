@@ -9,6 +9,7 @@
 #include "workout.h"
 
 #include <array>
+#include <climits>
 #include <unordered_map>
 #include <vector>
 
@@ -216,44 +217,42 @@ bool CDAOWk::Test(std::ifstream& in, char const& delimiter) const {
 }
 
 int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& memberId,
-                    bool const& /*flag*/) {
-    if (!in.is_open())
+                    bool const& flag) {
+    if (!in.is_open() || !RestoreStoreReady())
         return 0;
+    // The set starts over no rows; the restored rows join it.
+    lParam0 = 0;
+    m_strFilter = "MemberID = lParam0";
+    m_strSort.clear();
     OpenSet(false);
-    if (!IsOpen())
-        return 0;
-    CBatchScope batch(*this);
     CMemberCache members;
-
-    int count = 0;
-    std::string line;
     std::vector<std::string> f;
-    while (ReadLine(in, line)) {
-        if (!SplitFields(line, delimiter, LineFields, f))
-            continue;
-        const long id = ToLong(f[0]);
-        if (memberId != 0 && id != memberId)
-            continue;
-        const CEFOleDateTime checkIn = ToDateTime(f[3]);
-        const CEFOleDateTime checkOut = ToDateTime(f[4]);
-        if (checkIn.GetStatus() != COleDateTime::valid ||
-            checkOut.GetStatus() != COleDateTime::valid)
-            continue;
-        if (id == 0 || !members.Exists(id))
-            continue;
-        Op(opAddNew);
+    const int count = RestoreRecords(in, "wk", memberId, flag, [&](std::string const& line) {
+        long id = 0;
+        unsigned char cls = 0;
+        unsigned char ok = 0;
+        CEFOleDateTime checkIn, checkOut;
+        if (!SplitFields(line, delimiter, LineFields, f) || !ParseLong(f[0], 1, 999999999, id) ||
+            !ParseByte(f[1], 0, 255, cls) || !ParseByte(f[2], 0, 1, ok) ||
+            !ParseDateTime(f[3], false, checkIn) || !ParseDateTime(f[4], false, checkOut))
+            return lineDamaged;
+        for (int i = 0; i < StationCount; ++i) {
+            short v = 0;
+            if (!ParseShort(f[static_cast<std::size_t>(5 + i)], 0, SHRT_MAX, v))
+                return lineDamaged;
+            SetStnVal(i, v);
+        }
+        if ((memberId != 0 && id != memberId) || !members.Exists(id))
+            return linePassed;
+        AddNewAsIs();
         MemberID = id;
-        ClassIndx = ClassUnknown;
-        WorkoutOK = ToByte(f[2]);
+        ClassIndx = ClassUnknown; // the class of another facility means nothing here
+        WorkoutOK = ok;
         CheckIn = checkIn;
         CheckOut = checkOut;
-        for (int i = 0; i < StationCount; ++i)
-            SetStnVal(i, ToShort(f[static_cast<std::size_t>(5 + i)]));
         Op(opUpdate);
-        if (!LastOpFailed())
-            ++count;
-    }
-    batch.Finish();
+        return LastOpFailed() ? lineFailed : lineStored;
+    });
     Op(opClose);
     return count;
 }

@@ -276,11 +276,11 @@ TEST(EvaluationFiles, DamagedLinesAreSkippedAndTheRestRestored) {
                         << line(10, 5, "not a date") << longField << crlf;
     Facility facility;
     addMember(member(10, 1010));
-    EXPECT_EQ(restore(path), 3);
+    EXPECT_EQ(restore(path), 2);
     CDAOSmEval e;
-    EXPECT_EQ(e.FindEvals(CDAOSmEval::idMember, 10), 3);
+    EXPECT_EQ(e.FindEvals(CDAOSmEval::idMember, 10), 2);
     EXPECT_TRUE(CDAOSmEval::IsIDInUse(3));
-    EXPECT_TRUE(CDAOSmEval::IsIDInUse(6)); // the over-long height is cut, the line kept
+    EXPECT_FALSE(CDAOSmEval::IsIDInUse(6)); // a 40-digit height is no height
     EXPECT_TRUE(CDAOSmEval::IsIDInUse(7));
     EXPECT_FALSE(CDAOSmEval::IsIDInUse(4));
     EXPECT_FALSE(CDAOSmEval::IsIDInUse(5));

@@ -279,9 +279,14 @@ TEST(WorkoutExport, DamagedLinesAreSkippedAndTheGoodOnesRestored) {
             "|0|0|0|0|0|0|0|0|0|0|0|0\n" + // over-long number
             "12|0|0|03/02/2026 16:00:00|03/02/2026 16:30:00|1|0|0|0|0|0|0|0|0|0|0|0|0"); // no
                                                                                          // newline
-    EXPECT_EQ(restore(out.file("wk.dat")), 4);
+    std::ifstream in(out.file("wk.dat"), std::ios::binary);
     CDAOWk wk;
-    EXPECT_EQ(wk.FindWks(12), 4);
+    EXPECT_EQ(wk.Restore(in, '|', 0, true), 3);
+    EXPECT_EQ(wk.LastRestore().skipped, 4);
+    EXPECT_EQ(wk.LastRestore().skippedLines, (std::vector<long>{2, 3, 5, 7}));
+    EXPECT_EQ(wk.RestoreMessage(), "You have restored 3 record(s).\n"
+                                   "4 damaged line(s) were skipped: line 2, 3, 5, 7.");
+    EXPECT_EQ(wk.FindWks(12), 3);
     CEFOleDateTime t = when(3, 2, 14);
     ASSERT_EQ(wk.FindWks(12, t), 1);
     EXPECT_EQ(wk.GetStnVal(0), 4);
