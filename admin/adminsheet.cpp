@@ -11,25 +11,44 @@
 #include "statpg.h"
 #include "workpg.h"
 
+#include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTabWidget>
+#include <QShortcut>
+#include <QStackedWidget>
 #include <QVBoxLayout>
 
 CAdminSheet::CAdminSheet(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QString::fromUtf8(Title));
-    tabs_ = new QTabWidget(this);
-    tabs_->tabBar()->setUsesScrollButtons(false);
-    tabs_->tabBar()->setExpanding(false);
+    stack_ = new QStackedWidget(this);
+    stack_->setFrameShape(QFrame::StyledPanel);
+    tabs_ = new QButtonGroup(this);
+    tabs_->setExclusive(true);
+    auto* tabRows = new QGridLayout;
+    tabRows->setSpacing(2);
     pages_ = {new CProfPg(this), new CDefaPg(this), new CBarcPg(this),
               new CStatPg(this), new CCatePg(this), new CWorkPg(this),
               new CBonuPg(this), new CPassPg(this), new CAboutPg(this)};
-    for (CAdminPage* page : pages_) {
-        tabs_->addTab(page, page->Title());
+    for (int i = 0; i < PageCount(); ++i) {
+        CAdminPage* page = pages_[std::size_t(i)];
+        stack_->addWidget(page);
+        auto* tab = new QPushButton(page->Title(), this);
+        tab->setCheckable(true);
+        tab->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        tabs_->addButton(tab, i);
+        tabRows->addWidget(tab, i / TabsPerRow, i % TabsPerRow);
         connect(page, &CAdminPage::changed, this, [this] { apply_->setEnabled(true); });
         connect(page, &CAdminPage::written, this, &CAdminSheet::OnWritten);
     }
+    connect(tabs_, &QButtonGroup::idClicked, stack_, &QStackedWidget::setCurrentIndex);
+    // The keys that move between the tabs of a tab widget.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { StepPage(1); });
+    for (const QKeySequence& keys : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, [this] { StepPage(-1); });
 
     auto* buttons = new QDialogButtonBox(this);
     ok_ = buttons->addButton(QDialogButtonBox::Ok);
@@ -41,24 +60,35 @@ CAdminSheet::CAdminSheet(QWidget* parent) : QDialog(parent) {
     connect(apply_, &QPushButton::clicked, this, &CAdminSheet::Apply);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
+    layout->addLayout(tabRows);
+    layout->addWidget(stack_);
     layout->addWidget(buttons);
 
-    connect(tabs_, &QTabWidget::currentChanged, this, &CAdminSheet::OnPageChanged);
+    connect(stack_, &QStackedWidget::currentChanged, this, &CAdminSheet::OnPageChanged);
     OnPageChanged(0);
 }
 
 void CAdminSheet::SetActivePage(int index) {
-    tabs_->setCurrentIndex(index);
+    stack_->setCurrentIndex(index);
 }
 
 int CAdminSheet::ActivePage() const {
-    return tabs_->currentIndex();
+    return stack_->currentIndex();
+}
+
+QAbstractButton* CAdminSheet::TabButton(int index) const {
+    return tabs_->button(index);
+}
+
+void CAdminSheet::StepPage(int step) {
+    SetActivePage((ActivePage() + step + PageCount()) % PageCount());
 }
 
 void CAdminSheet::OnPageChanged(int index) {
-    if (index >= 0 && index < PageCount())
-        pages_[std::size_t(index)]->Activate();
+    if (index < 0 || index >= PageCount())
+        return;
+    tabs_->button(index)->setChecked(true);
+    pages_[std::size_t(index)]->Activate();
 }
 
 bool CAdminSheet::Apply() {
@@ -67,10 +97,10 @@ bool CAdminSheet::Apply() {
         if (!doc || !doc->Visited())
             continue;
         if (!page->Apply()) {
-            if (tabs_->currentWidget() != page) {
+            if (stack_->currentWidget() != page) {
                 // Showing the page must not reload over what failed.
                 doc->SetModified();
-                tabs_->setCurrentWidget(page);
+                stack_->setCurrentWidget(page);
                 page->FocusFailure();
             }
             return false;

@@ -1,16 +1,20 @@
 #pragma once
 // CAdminSheet: the modal "Vantora Administration" sheet of nine pages with
-// OK, Cancel and Apply. A page loads when it becomes active; Apply and OK
-// write every page that was visited, in tab order, and stop at the first
-// that fails, showing it. After a successful write Cancel reads "Close".
+// OK, Cancel and Apply. The page tabs are stacked in two rows so that all
+// nine show at once and the sheet fits a 1024 x 768 screen. A page loads
+// when it becomes active; Apply and OK write every page that was visited, in
+// tab order, and stop at the first that fails, showing it. After a
+// successful write Cancel reads "Close".
 
 #include <QDialog>
 
 #include <vector>
 
 class CAdminPage;
+class QAbstractButton;
+class QButtonGroup;
 class QPushButton;
-class QTabWidget;
+class QStackedWidget;
 
 class CAdminSheet : public QDialog {
     Q_OBJECT
@@ -24,6 +28,9 @@ public:
     // Makes a page the active one (and so loads it).
     void SetActivePage(int index);
     int ActivePage() const;
+    // The tab that shows a page.
+    QAbstractButton* TabButton(int index) const;
+    static constexpr int TabsPerRow = 5;
 
     QPushButton* OkButton() const { return ok_; }
     QPushButton* CancelButton() const { return cancel_; }
@@ -36,8 +43,11 @@ public:
 private:
     void OnPageChanged(int index);
     void OnWritten();
+    // Moves to the next or previous page, wrapping round.
+    void StepPage(int step);
 
-    QTabWidget* tabs_;
+    QStackedWidget* stack_;
+    QButtonGroup* tabs_;
     std::vector<CAdminPage*> pages_;
     QPushButton* ok_;
     QPushButton* cancel_;

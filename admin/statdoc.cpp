@@ -28,6 +28,12 @@ bool CStatDoc::Load() {
 }
 
 bool CStatDoc::Validate() {
+    // Without the circuit option the kiosk cannot start.
+    if (Options[0].name.empty()) {
+        notice::show(MsgNoCircuit, notice::Icon::Exclamation);
+        focus_ = 0;
+        return false;
+    }
     for (int i = 0; i < Rows; ++i) {
         const Row& r = Options[i];
         if (!fields::CheckLength("workout option name", r.name, NameLimit)) {
@@ -78,5 +84,14 @@ bool CStatDoc::Write() {
         }
     }
     s.Op(CDAOEFSet::opClose);
-    return !failed;
+    if (failed)
+        return false;
+    // Show what is stored now: the rows after the list's end were dropped.
+    bool ended = false;
+    for (Row& r : Options) {
+        ended = ended || r.name.empty() || r.abbr.empty();
+        if (ended)
+            r = Row{};
+    }
+    return true;
 }

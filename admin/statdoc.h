@@ -27,6 +27,8 @@ public:
         "beginning\nor end of a tracking period when ALL workouts\nhave been cleared from the "
         "database.";
     static constexpr const char* MsgNoAbbr = "Error: enter an abbreviation\nfor %1";
+    static constexpr const char* MsgNoCircuit =
+        "Error: Option 1 must always be the circuit option.\nEnter its name and abbreviation.";
 
 protected:
     bool Load() override;

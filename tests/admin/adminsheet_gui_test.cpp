@@ -11,6 +11,7 @@
 #include "admin/passpg.h"
 #include "admin/profpg.h"
 #include "admin/secdlg.h"
+#include "admin/statpg.h"
 
 #include "db/daodef.h"
 
@@ -77,6 +78,7 @@ TEST_F(Sheet, ShowsNinePagesInOrderAndLoadsOnlyTheFirst) {
     ASSERT_EQ(sheet.PageCount(), 9);
     for (int i = 0; i < 9; ++i) {
         EXPECT_EQ(sheet.Page(i)->Title(), QString::fromUtf8(titles[i]));
+        EXPECT_EQ(sheet.TabButton(i)->text(), QString::fromUtf8(titles[i]));
         if (sheet.Page(i)->Doc()) {
             EXPECT_EQ(sheet.Page(i)->Doc()->Visited(), i == pgProf) << titles[i];
         }
@@ -85,6 +87,10 @@ TEST_F(Sheet, ShowsNinePagesInOrderAndLoadsOnlyTheFirst) {
     EXPECT_EQ(prof->Document().Name, "Harbor Health Club");
     EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Cancel"));
     EXPECT_FALSE(sheet.ApplyButton()->isEnabled());
+    sheet.TabButton(pgBonu)->click();
+    EXPECT_EQ(sheet.ActivePage(), pgBonu);
+    EXPECT_TRUE(sheet.Page(pgBonu)->Doc()->Visited());
+    EXPECT_FALSE(sheet.TabButton(pgProf)->isChecked());
 }
 
 TEST_F(Sheet, ApplyWritesVisitedPagesOnlyAndCancelBecomesClose) {
@@ -131,6 +137,20 @@ TEST_F(Sheet, FailingPageIsShownWithItsMessageAndNothingOfItWritten) {
     EXPECT_TRUE(pass->PasswordEdit()->text().isEmpty()); // what was typed is still there
     EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Cancel"));
     EXPECT_EQ(facility.text("center.mdb", "SELECT Password FROM Center"), "pw");
+}
+
+TEST_F(Sheet, WorkoutOptionsShowTheStoredListRightAfterApply) {
+    CAdminSheet sheet;
+    sheet.SetActivePage(pgStat);
+    auto* stat = static_cast<CStatPg*>(sheet.Page(pgStat));
+    stat->NameEdit(4)->clear();
+    ASSERT_TRUE(sheet.Apply());
+    EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Stations"), 4);
+    EXPECT_FALSE(stat->NameEdit(3)->text().isEmpty());
+    for (int i = 4; i < CStatDoc::Rows; ++i) {
+        EXPECT_TRUE(stat->NameEdit(i)->text().isEmpty()) << i;
+        EXPECT_TRUE(stat->AbbrEdit(i)->text().isEmpty()) << i;
+    }
 }
 
 TEST_F(Sheet, DefaultsRadioPairsSetAndClearTheirBits) {
@@ -187,6 +207,31 @@ TEST_F(Sheet, CoursesButtonOnAnEmptyRowWritesTheRowsAndExplains) {
     EXPECT_EQ(facility.notices().last(), CCateDoc::MsgNoCategory);
     EXPECT_EQ(facility.count("center.mdb", "SELECT COUNT(*) FROM Categories"), 2);
     EXPECT_EQ(sheet.CancelButton()->text(), QStringLiteral("Close"));
+}
+
+TEST_F(Sheet, EveryControlOfEveryPageFitsA1024By768Screen) {
+    // The screen less a title bar and borders.
+    const QSize usable = QSize(1024, 768) - QSize(8, 34);
+    CAdminSheet sheet;
+    for (int i = 0; i < sheet.PageCount(); ++i)
+        EXPECT_TRUE(sheet.TabButton(i)->isVisibleTo(&sheet)) << i;
+    ASSERT_LE(sheet.minimumSizeHint().width(), usable.width());
+    ASSERT_LE(sheet.minimumSizeHint().height(), usable.height());
+    sheet.show();
+    EXPECT_LE(sheet.width(), usable.width());
+    EXPECT_LE(sheet.height(), usable.height());
+    // The tightest the window can be made.
+    sheet.resize(sheet.minimumSizeHint());
+    for (int i = 0; i < sheet.PageCount(); ++i) {
+        sheet.SetActivePage(i);
+        QApplication::processEvents();
+        for (const QWidget* w : sheet.findChildren<QWidget*>()) {
+            if (!w->isVisible())
+                continue;
+            const QRect r(w->mapTo(&sheet, QPoint(0, 0)), w->size());
+            EXPECT_TRUE(sheet.rect().contains(r)) << i << " " << w->metaObject()->className();
+        }
+    }
 }
 
 TEST_F(Sheet, EveryPageAndDialogRendersWithItsFields) {

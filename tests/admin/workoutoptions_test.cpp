@@ -93,6 +93,21 @@ TEST(WorkoutOptionsPage, NamedOptionWithoutAbbreviationIsRefused) {
     EXPECT_EQ(stored(), before);
 }
 
+TEST(WorkoutOptionsPage, EmptyFirstRowIsRefusedWhateverFollows) {
+    Facility f;
+    const Options before = stored();
+    CStatDoc doc;
+    ASSERT_TRUE(doc.Activate());
+    for (const CStatDoc::Row& first : {CStatDoc::Row{"", ""}, CStatDoc::Row{"", "Circ"}}) {
+        f.notices().clear();
+        doc.Options[0] = first;
+        EXPECT_FALSE(doc.Apply());
+        EXPECT_EQ(f.notices().texts(), std::vector<std::string>{CStatDoc::MsgNoCircuit});
+        EXPECT_EQ(doc.FocusField(), 0);
+        EXPECT_EQ(stored(), before);
+    }
+}
+
 TEST(WorkoutOptionsPage, EmptyTableIsALoadFailureButCanBeFilled) {
     Facility f;
     ASSERT_TRUE(f.exec("center.mdb", "DELETE FROM Stations"));
