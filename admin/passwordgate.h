@@ -13,8 +13,9 @@ public:
 
     // Reads the Center record and asks until the stored password (exactly,
     // letter case included) or the master password is entered. False when
-    // the program must end: no Center record (after its message), Cancel in
-    // the prompt, or Cancel after a wrong password.
+    // the program must end: a store folder variable (VANTO_DB, VANTO_BACK)
+    // unset or no Center record (after one message), Cancel in the prompt,
+    // or Cancel after a wrong password.
     static bool Verify(const Prompt& prompt);
 
     static constexpr const char* MsgLoad = "Error: could not retrieve data from center recordset.";

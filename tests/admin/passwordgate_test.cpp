@@ -99,3 +99,16 @@ TEST(PasswordGate, FacilityWithoutCenterRecordEndsBeforeAsking) {
     EXPECT_EQ(f.notices().texts(),
               std::vector<std::string>{"Error: could not retrieve data from center recordset."});
 }
+
+TEST(PasswordGate, UnsetStoreFolderIsOneMessageBeforeAsking) {
+    for (const char* variable : {"VANTO_DB", "VANTO_BACK"}) {
+        Facility f("Gym", "Secret");
+        ScopedEnv unset(variable, nullptr);
+        ScriptedPrompt prompt{{"Secret"}};
+        EXPECT_FALSE(verify(prompt));
+        EXPECT_EQ(prompt.asked, 0);
+        EXPECT_EQ(f.notices().texts(),
+                  std::vector<std::string>{std::string("Error: system environment variable \"") +
+                                           variable + "\" is not set"});
+    }
+}
