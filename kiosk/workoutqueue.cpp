@@ -1,13 +1,15 @@
 #include "kiosk/workoutqueue.h"
 
-#include "db/batchscope.h"
+#include "db/connection.h"
 #include "db/daowk.h"
+#include "kiosk/gatherederrors.h"
 #include "util/format.h"
 #include "util/notice.h"
 
 #include <QString>
 #include <QSysInfo>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -19,6 +21,9 @@
 #include <unistd.h>
 
 namespace {
+
+// Workouts written in one transaction.
+constexpr std::size_t FlushChunk = 256;
 
 // Writes and forces the text to disk; false on any failure.
 bool WriteDurably(const std::string& path, const std::string& text, const char* mode) {
@@ -132,8 +137,10 @@ bool CWorkoutQueue::Rewrite() {
     for (const CWorkout& w : queue_)
         text += ToLine(w);
     const std::string tmp = journal_ + ".tmp";
-    if (!WriteDurably(tmp, text, "w"))
+    if (!WriteDurably(tmp, text, "w")) {
+        std::remove(tmp.c_str());
         return false;
+    }
     return std::rename(tmp.c_str(), journal_.c_str()) == 0;
 }
 
@@ -150,36 +157,69 @@ bool CWorkoutQueue::QueueWorkout(const CWorkout& workout) {
 int CWorkoutQueue::FlushWorkouts() {
     if (queue_.empty())
         return 0;
-    CDAOWk wk;
-    std::size_t done = 0;
     int written = 0;
+    bool failed = false;
+    std::string reason;
     {
-        CBatchScope batch(wk);
-        for (; done < queue_.size(); ++done) {
-            const CWorkout& w = queue_[done];
-            if (IsStored(wk, w))
-                continue; // written before a crash, or twice in the journal
-            wk.Op(CDAOEFSet::opAddNew);
-            wk.MemberID = w.memberId;
-            wk.WorkoutOK = w.workoutOK;
-            wk.ClassIndx = w.classIndx;
-            wk.CheckIn = w.checkIn;
-            wk.CheckOut = w.checkOut;
-            for (int i = 0; i < CWorkout::StationCount; ++i)
-                wk.SetStnVal(i, static_cast<short>(w.GetStnVal(i)));
-            wk.Op(CDAOEFSet::opUpdate);
-            if (!IsStored(wk, w))
-                break; // the store refused it: keep it and the rest
-            ++written;
+        // The errors of one attempt are told in one message.
+        CGatheredErrors errors;
+        CDAOWk wk;
+        if (const auto store = vantora::db::openStore(wk.GetDefaultDBName())) {
+            // With synchronous=NORMAL a commit reaches the disk only at the
+            // next checkpoint; a workout leaves the journal only once its
+            // commit is on disk, so these commits wait for a full sync.
+            store->exec(QStringLiteral("PRAGMA synchronous = FULL"));
+            while (!queue_.empty() && !errors.Any() && store->lock()) {
+                const std::size_t chunk = std::min(queue_.size(), FlushChunk);
+                std::size_t done = 0;
+                int added = 0;
+                for (; done < chunk; ++done) {
+                    const CWorkout& w = queue_[done];
+                    const bool stored = IsStored(wk, w); // written before a crash, or twice
+                    if (errors.Any())
+                        break;
+                    if (stored)
+                        continue;
+                    wk.Op(CDAOEFSet::opAddNew);
+                    wk.MemberID = w.memberId;
+                    wk.WorkoutOK = w.workoutOK;
+                    wk.ClassIndx = w.classIndx;
+                    wk.CheckIn = w.checkIn;
+                    wk.CheckOut = w.checkOut;
+                    for (int i = 0; i < CWorkout::StationCount; ++i)
+                        wk.SetStnVal(i, static_cast<short>(w.GetStnVal(i)));
+                    wk.Op(CDAOEFSet::opUpdate);
+                    if (errors.Any())
+                        break;
+                    ++added;
+                }
+                // The commit decides: when it fails, none of this
+                // transaction's workouts is stored and all stay queued.
+                if (!store->unlock())
+                    break;
+                queue_.erase(queue_.begin(), queue_.begin() + static_cast<long>(done));
+                written += added;
+                Rewrite();
+            }
+            wk.Op(CDAOEFSet::opClose);
+            store->exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
         }
-        if (!batch.Finish()) {
-            done = 0; // nothing of this batch is certain to be stored
-            written = 0;
-        }
+        failed = errors.Any();
+        reason = errors.FirstReason();
     }
-    wk.Op(CDAOEFSet::opClose);
-    queue_.erase(queue_.begin(), queue_.begin() + static_cast<long>(done));
-    Rewrite();
+    if (!failed || queue_.empty()) {
+        reported_ = false;
+        return written;
+    }
+    // One message while the store keeps refusing; the idle flush tries again.
+    if (!reported_) {
+        vantora::notice::show(
+            vantora::insert("Error: %1 workout(s) could not be written to the Workouts table: "
+                            "%2\nThey are kept and will be written later.",
+                            {static_cast<long>(queue_.size()), reason}),
+            vantora::notice::Icon::Exclamation);
+        reported_ = true;
+    }
     return written;
 }
 

@@ -26,8 +26,11 @@ public:
     bool QueueWorkout(const CWorkout& workout);
 
     // Writes the queued workouts in order and returns how many reached the
-    // table. When the store refuses one, it and the rest stay queued (and
-    // journaled) for the next attempt.
+    // table. A workout leaves the queue and the journal only after the
+    // commit that holds it has succeeded and is on disk. When the store
+    // refuses a write or a commit, that transaction's workouts and the rest
+    // stay queued and journaled for the next attempt, and one "Error: ..."
+    // notice says so; further failures stay quiet until a flush succeeds.
     int FlushWorkouts();
 
     // Loads the workouts a previous run left in the journal; returns how many.
@@ -48,4 +51,5 @@ private:
 
     std::vector<CWorkout> queue_;
     std::string journal_;
+    bool reported_ = false;
 };
