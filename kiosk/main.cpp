@@ -1,5 +1,6 @@
 // VantoraTouch: the check-in kiosk at the entrance of the fitness centre.
 
+#include "kiosk/storecheck.h"
 #include "kiosk/touchdoc.h"
 #include "kiosk/touchframe.h"
 #include "kiosk/workoutqueue.h"
@@ -17,6 +18,10 @@ int main(int argc, char* argv[]) {
         return 0;
     vantora::notice::ScopedHandler notices(
         std::make_shared<CQtNoticeHandler>(nullptr, CMainFrame::Title));
+
+    // An unusable store stops the kiosk before it greets anybody.
+    if (!vantora::kiosk::CheckStores())
+        return 1;
 
     // Workouts a previous run journaled but could not write are written now.
     CWorkoutQueue queue(CWorkoutQueue::DefaultJournalPath());
