@@ -1,9 +1,9 @@
 // VantoraAdmin: the administration program. It asks for the facility
 // password and shows the settings sheet; the program ends with the sheet.
 
-#include "adminsheet.h"
-#include "passdlg.h"
-#include "passwordgate.h"
+#include "admin/core/passwordgate.h"
+#include "admin/view/adminsheet.h"
+#include "admin/view/passworddialog.h"
 
 #include "qtui/qtnoticehandler.h"
 #include "util/notice.h"

@@ -2,9 +2,9 @@
 // courses and sections dialogs edit it: ids, duplicates, the deletion
 // questions, the cascades and the texts that must not split an export line.
 
-#include "admin/catedoc.h"
-#include "admin/courdoc.h"
-#include "admin/secdoc.h"
+#include "admin/core/categoriesdocument.h"
+#include "admin/core/coursesdocument.h"
+#include "admin/core/sectionsdocument.h"
 
 #include "support/facility.h"
 

@@ -1,7 +1,7 @@
 // The password prompt that guards the administration program: retries,
 // Cancel, the master password and a facility without its Center record.
 
-#include "admin/passwordgate.h"
+#include "admin/core/passwordgate.h"
 #include "db/daocenter.h"
 
 #include "support/facility.h"

@@ -3,12 +3,12 @@
 // Loads, writes, the checks of what was entered and the failures on a
 // table without its record.
 
-#include "admin/barcdoc.h"
-#include "admin/bonudoc.h"
-#include "admin/defadoc.h"
-#include "admin/passdoc.h"
-#include "admin/profdoc.h"
-#include "admin/workdoc.h"
+#include "admin/core/barcodetouchdocument.h"
+#include "admin/core/bonusvaluesdocument.h"
+#include "admin/core/dataentrydefaultsdocument.h"
+#include "admin/core/facilityprofiledocument.h"
+#include "admin/core/passworddocument.h"
+#include "admin/core/workoutverificationdocument.h"
 
 #include "db/daobon.h"
 #include "db/daocenter.h"

@@ -1,7 +1,7 @@
 // The Workout Options page: loading the option names in table order, the
 // abbreviation check and the leading-run rule of the write.
 
-#include "admin/statdoc.h"
+#include "admin/core/workoutoptionsdocument.h"
 
 #include "db/daostn.h"
 
