@@ -8,31 +8,38 @@
 #include "util/format.h"
 #include "util/notice.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <string>
+
+#include <unistd.h>
 
 namespace vantora::kiosk {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 // What keeps the kiosk from using one store file, as an "Error: ..." text;
 // empty when it is usable.
 std::string Problem(const std::string& path, bool written) {
-    std::string reason;
     {
         CGatheredErrors errors;
-        const auto store = db::openStore(path);
-        if (store && !written)
-            return {};
-        // An empty transaction: the write lock is taken and given back.
-        if (store && store->lock() && store->unlock())
-            return {};
-        if (!store)
+        if (!db::openStore(path))
             return errors.Any() ? "Error: " + errors.FirstReason()
                                 : insert("Error: cannot open the database file \"%1\"", {path});
-        reason = errors.Any() ? errors.FirstReason() : std::string("refused");
     }
-    return insert("Error: the database file \"%1\" cannot be written: %2", {path, reason});
+    // The engine finds a read-only file only at the first write; the file
+    // and its folder (for the write-ahead log) must take writes.
+    const std::string folder = fs::path(path).parent_path().string();
+    for (const std::string& needed : {path, folder.empty() ? std::string(".") : folder}) {
+        if (written && ::access(needed.c_str(), W_OK) != 0)
+            return insert("Error: the database file \"%1\" cannot be written: %2",
+                          {path, std::strerror(errno)});
+    }
+    return {};
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #pragma once
 // The kiosk's check of its store files before the first screen: the folder
 // variable is set, the four files open and hold their tables, and the two the
-// kiosk writes to (members.mdb and chkin.mdb) take a write lock. Without this
+// kiosk writes to (members.mdb and chkin.mdb) can be written. Without this
 // a kiosk on an unusable store would greet members and lose their visits.
 
 namespace vantora::kiosk {
