@@ -94,10 +94,14 @@ int CMemberReport::DoMember(const CDAOMem& member, const CDAOCls* cls, const Col
     y = report_.CheckPageLen(dc, y, 2, true, cols.id);
     const int w = dc.AveCharWidth();
     int col = x;
+    // Each cell keeps one blank before the next column; the last one ends at
+    // the right margin. Longer texts are shortened with a visible mark.
+    const int right = report_.GetPageWidth() - report_.GetMargin();
     auto cell = [&](bool on, const std::string& text, int width) {
         if (!on)
             return;
-        dc.TextOut(col, y, text);
+        const int room = width > 0 ? std::min(width - 1, (right - col) / w) : (right - col) / w;
+        dc.TextOutFit(col, y, text, room * w);
         col += width * w;
     };
     cell(cols.name,

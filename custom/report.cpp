@@ -1,9 +1,11 @@
 #include "report.h"
 
 #include "custom/circuit.h"
-#include "custom/interpreport.h"
+#include "custom/comparisonreport.h"
+#include "custom/interpretationreport.h"
 #include "custom/memberreport.h"
 #include "custom/workoutreport.h"
+#include "db/connection.h"
 #include "db/daomem.h"
 #include "db/daosmmem.h"
 #include "db/daostn.h"
@@ -12,6 +14,7 @@
 #include "util/format.h"
 #include "util/heartrate.h"
 #include "util/norms.h"
+#include "util/notice.h"
 
 #include <QDir>
 #include <QFile>
@@ -30,6 +33,45 @@ namespace {
 constexpr double kPdfSideMargin = 0.25;      // inch
 constexpr double kPdfTopBottomMargin = 0.15; // inch
 constexpr int kPdfResolution = 600;
+
+// Years a printed date can show.
+constexpr int kFirstYear = 1900;
+constexpr int kLastYear = 9999;
+
+bool printableDate(const CEFOleDateTime& d) {
+    return d.GetStatus() == COleDateTime::valid && d.GetYear() >= kFirstYear &&
+           d.GetYear() <= kLastYear;
+}
+
+// While a report is drawn, database errors are kept as the reason the
+// report failed instead of being shown one by one; other notices pass on.
+class StoreErrorCatcher : public vantora::notice::Handler {
+public:
+    StoreErrorCatcher() : previous_(vantora::notice::handler()) {}
+
+    void show(const std::string& text, vantora::notice::Icon icon) override {
+        const auto now = vantora::db::errorCount();
+        if (now != seen_) {
+            seen_ = now;
+            if (first_.empty())
+                first_ = text;
+            return;
+        }
+        previous_->show(text, icon);
+    }
+    vantora::notice::Answer ask(const std::string& text, vantora::notice::Buttons buttons,
+                                vantora::notice::Icon icon) override {
+        return previous_->ask(text, buttons, icon);
+    }
+    bool Failed() const { return vantora::db::errorCount() != start_; }
+    const std::string& First() const { return first_; }
+
+private:
+    std::shared_ptr<vantora::notice::Handler> previous_;
+    unsigned long long start_ = vantora::db::errorCount();
+    unsigned long long seen_ = start_;
+    std::string first_;
+};
 
 } // namespace
 
@@ -89,11 +131,23 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
                           std::string& str0, std::string& str1, std::string& str2) {
     lastResult_ = result::none;
     lastError_.clear();
+    lastWarning_.clear();
     lastOutput_.clear();
     SetReport(kind);
     if (!IsReport(kind)) {
         ResetLayout(kPdfResolution);
         Fail(result::empty, vantora::insert("Error: report kind %1 does not exist", {kind}));
+        return;
+    }
+    // A date no report can show would head every page with an unreadable
+    // range; such a request can never print.
+    bool second = false;
+    if (UsesDates(kind, id, second) &&
+        (!printableDate(date0) || (second && !printableDate(date1)))) {
+        ResetLayout(kPdfResolution);
+        Fail(result::empty, vantora::insert("Error: the dates of the report \"%1\" lie outside "
+                                            "the years %2 to %3",
+                                            {ReportTitle(kind), kFirstYear, kLastYear}));
         return;
     }
 
@@ -157,6 +211,8 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
     int drawn = 0;
     std::string error;
     {
+        auto catcher = std::make_shared<StoreErrorCatcher>();
+        vantora::notice::ScopedHandler scope(catcher);
         CReportDC dc(painter, [&printer] { return printer->newPage(); });
         dc.SelectFont(GetFont());
         try {
@@ -165,6 +221,11 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
             error = e.what();
         }
         drawn = dc.Drawn();
+        // A store that could not be read makes any page, or the lack of
+        // one, untrustworthy: the request waits for the store instead.
+        if (error.empty() && catcher->Failed())
+            error = catcher->First().empty() ? std::string("Error: a store could not be read")
+                                             : catcher->First();
     }
     const bool keep = error.empty() && drawn > 0;
     if (!keep && partPath.isEmpty())
@@ -179,8 +240,10 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
     }
     if (drawn == 0) {
         discard();
-        Fail(result::empty,
-             vantora::insert("Nothing to print for the report \"%1\"", {GetTitle()}));
+        std::string why = vantora::insert("Nothing to print for the report \"%1\"", {GetTitle()});
+        if (!nothingReason_.empty())
+            why += ": " + nothingReason_;
+        Fail(result::empty, why);
         return;
     }
     if (printer->printerState() == QPrinter::Error) {
@@ -198,12 +261,107 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
         lastOutput_ = finalPath.toStdString();
     }
     lastResult_ = result::printed;
+    if (!MissingTexts().empty()) {
+        std::string names;
+        for (const std::string& name : MissingTexts())
+            names += (names.empty() ? "" : ", ") + name;
+        lastWarning_ = vantora::insert("Warning: the report \"%1\" was printed without its text "
+                                       "files %2 (not found in the folder \"%3\")",
+                                       {GetTitle(), names, GetTextFolder()});
+    }
+}
+
+bool CReport::FindMember(CDAOMem& member, long const& id) {
+    member.FindMember(CDAOSmMem::idMember, id);
+    if (member.IsOpen() && !member.IsEOF())
+        return true;
+    NothingToPrint(vantora::insert("no member has the ID %1", {id}));
+    return false;
+}
+
+int CReport::DoFirstLine(CReportDC& dc, int const& x, int y, const std::string& text) {
+    SetContinuation(text + ", Page ");
+    dc.TextOut(x, y, text);
+    return y + dc.LineSpacing();
+}
+
+namespace {
+
+std::string fillInserts(const std::string& pattern, const std::vector<std::string>& inserts) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (n < inserts.size())
+                out += inserts[n];
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string CReport::FitInserts(const CReportDC& dc, const std::string& pattern,
+                                std::vector<std::string> inserts,
+                                std::initializer_list<int> shorten, int const& width) {
+    static const QString kMark = QStringLiteral("\u2026");
+    for (;;) {
+        const std::string text = fillInserts(pattern, inserts);
+        if (dc.TextWidth(text) <= width)
+            return text;
+        // The longest insert that may still be shortened loses one character.
+        std::string* longest = nullptr;
+        qsizetype most = 6;
+        for (int n : shorten) {
+            if (n < 1 || n > static_cast<int>(inserts.size()))
+                continue;
+            std::string& s = inserts[static_cast<std::size_t>(n - 1)];
+            const qsizetype len = QString::fromStdString(s).size();
+            if (len > most) {
+                most = len;
+                longest = &s;
+            }
+        }
+        if (!longest)
+            return dc.Fit(text, width);
+        QString s = QString::fromStdString(*longest);
+        if (s.endsWith(kMark))
+            s.chop(1);
+        s.chop(1);
+        *longest = (s.trimmed() + kMark).toStdString();
+    }
+}
+
+bool CReport::UsesDates(int const& kind, long const& id, bool& second) {
+    second = false;
+    switch (kind) {
+    case rptDailyWorkouts:
+    case rptEvalComparison:
+    case rptBodyCompComparison:
+        second = true;
+        return true;
+    case rptWorkoutSummaries:
+    case rptClassWorkouts:
+        second = (id & mfAllDates) == 0;
+        return second;
+    case rptTestResults:
+    case rptBodyCompInterp:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void CReport::DoReport(CReportDC& dc, long& id, CEFOleDateTime& date0, CEFOleDateTime& date1,
                        std::string& str0, std::string& str1, std::string& str2) {
     ReleaseCalculations();
     ResetTotals();
+    ClearMissingTexts();
+    nothingReason_.clear();
     const int x = GetMargin();
     int y = 0;
     if (!DoFirstLines(dc, x, y, id, date0, date1, str0, str1, str2))
@@ -228,10 +386,11 @@ int CReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime
     case rptUnknownWorkouts:
         return CWorkoutReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
     case rptTestResults:
-    case rptEvalComparison:
     case rptBodyCompInterp:
+        return CInterpReport(*this).DoBody(dc, x, y, id, date0);
+    case rptEvalComparison:
     case rptBodyCompComparison:
-        return CInterpReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
+        return CCmprReport(*this).DoBody(dc, x, y, id, date0, date1);
     default:
         return y;
     }
@@ -252,15 +411,16 @@ bool CReport::DoFirstLines(CReportDC& dc, int const& x, int& y, long& id, CEFOle
     std::string classText;
     BuildClassStr(classText, str0, str1, str2);
     const bool showId = (id & mfShowId) != 0;
+    const int width = GetPageWidth() - GetMargin() - x;
 
-    // The first line also starts the header of every continued page.
-    auto first = [&](const std::string& text) {
-        SetContinuation(text + ", Page ");
-        dc.TextOut(x, y, text);
-        y += ls;
+    // The first line, its names and facility shortened when it would run
+    // off the page; it also starts the header of every continued page.
+    auto first = [&](const std::string& pattern, std::vector<std::string> inserts,
+                     std::initializer_list<int> shorten) {
+        y = DoFirstLine(dc, x, y, FitInserts(dc, pattern, std::move(inserts), shorten, width));
     };
     auto line = [&](const std::string& text) {
-        dc.TextOut(x, y, text);
+        dc.TextOutFit(x, y, text, width);
         y += ls;
     };
     auto dash = [&] {
@@ -274,35 +434,32 @@ bool CReport::DoFirstLines(CReportDC& dc, int const& x, int& y, long& id, CEFOle
     };
     // The member of the request, or nothing to print.
     CDAOMem member;
-    auto findMember = [&] {
-        member.FindMember(CDAOSmMem::idMember, id);
-        return !member.IsEOF();
-    };
+    auto findMember = [&] { return FindMember(member, id); };
 
     switch (GetReport()) {
     case rptMemberProfile:
         if (!findMember())
             return false;
-        first(vantora::insert("%1 %2 - Member Profile", {member.FirstName, member.LastName}));
+        first("%1 %2 - Member Profile", {member.FirstName, member.LastName}, {1, 2});
         line(vantora::insert("%1 - %2", {facility, today}));
         dash();
         return true;
     case rptMemberCount:
-        first(vantora::insert("Member Count - %1 - %2", {today, facility}));
+        first("Member Count - %1 - %2", {today, facility}, {2});
         dash();
         return true;
     case rptEmergencyContacts:
-        first(vantora::insert("Emergency Contacts for %1 - %2 - %3", {status, today, facility}));
+        first("Emergency Contacts for %1 - %2 - %3", {status, today, facility}, {3});
         dash();
         tableHead(showId);
         return true;
     case rptMembershipStatus:
-        first(vantora::insert("%1 - %2 - %3", {status, today, facility}));
+        first("%1 - %2 - %3", {status, today, facility}, {3});
         dash();
         tableHead(showId);
         return true;
     case rptRoster:
-        first(vantora::insert("Roster for %1, %2 - %3 - %4", {status, classText, today, facility}));
+        first("Roster for %1, %2 - %3 - %4", {status, classText, today, facility}, {2, 4});
         dash();
         tableHead(showId);
         return true;
@@ -312,68 +469,46 @@ bool CReport::DoFirstLines(CReportDC& dc, int const& x, int& y, long& id, CEFOle
         CEFOleDateTime to = date1;
         if (wk.FindWks(0, from, to, CDAOWk::okAll) == 0)
             return false;
-        first(vantora::insert("Daily Workouts for %1 - %2", {d0, facility}));
+        first("Daily Workouts for %1 - %2", {d0, facility}, {2});
         dash();
         tableHead(true);
         return true;
     }
     case rptWorkoutSummaries:
         if (id & mfAllDates)
-            first(vantora::insert("Workout Summaries for %1 - %2 - %3", {status, today, facility}));
+            first("Workout Summaries for %1 - %2 - %3", {status, today, facility}, {3});
         else
-            first(vantora::insert("Workout Summaries for %1 - %2 to %3 - %4",
-                                  {status, d0, d1, facility}));
+            first("Workout Summaries for %1 - %2 to %3 - %4", {status, d0, d1, facility}, {4});
         dash();
         tableHead(showId);
         return true;
     case rptMemberWorkouts:
         if (!findMember())
             return false;
-        first(vantora::insert("Workouts for %1 %2, ID # %3, Class %4 - %5 - %6",
-                              {member.FirstName, member.LastName, id, str1, today, facility}));
+        first("Workouts for %1 %2, ID # %3, Class %4 - %5 - %6",
+              {member.FirstName, member.LastName, std::to_string(id), str1, today, facility},
+              {1, 2, 4, 6});
         dash();
         tableHead(false);
         return true;
     case rptClassWorkouts:
         if (id & mfAllDates)
-            first(vantora::insert("Workout Summaries for %1, %2 - %3 - %4",
-                                  {status, classText, today, facility}));
+            first("Workout Summaries for %1, %2 - %3 - %4", {status, classText, today, facility},
+                  {2, 4});
         else
-            first(vantora::insert("Workout Summaries for %1, %2 - %3 to %4 - %5",
-                                  {status, classText, d0, d1, facility}));
+            first("Workout Summaries for %1, %2 - %3 to %4 - %5",
+                  {status, classText, d0, d1, facility}, {2, 5});
         return true;
     case rptTestResults:
-        if (!findMember())
-            return false;
-        first(vantora::insert("%1 %2 - Test Results Interpretation",
-                              {member.FirstName, member.LastName}));
-        return true;
     case rptEvalComparison:
-        if (!findMember())
-            return false;
-        first(
-            vantora::insert("%1 %2 - Evaluation Comparison", {member.FirstName, member.LastName}));
-        line(vantora::insert("Evaluations Dated %1 and %2", {d0, d1}));
-        return true;
     case rptBodyCompInterp:
-        if (!findMember())
-            return false;
-        first(vantora::insert("%1 %2 - Body Composition Interpretation",
-                              {member.FirstName, member.LastName}));
-        line(vantora::insert("As of Body Composition Dated %1", {d0}));
-        return true;
     case rptBodyCompComparison:
-        if (!findMember())
-            return false;
-        first(vantora::insert("%1 %2 - Body Composition Comparison",
-                              {member.FirstName, member.LastName}));
-        line(vantora::insert("Body Compositions Dated %1 and %2", {d0, d1}));
+        // These find their records first and print their own first lines.
         return true;
     case rptUnknownWorkouts: {
         CDAOWk wk;
         const int n = wk.FindWks(0, CDAOWk::ClassUnknown);
-        first(
-            vantora::insert("All Category \"Unknown\" Workouts as of %1 - %2", {today, facility}));
+        first("All Category \"Unknown\" Workouts as of %1 - %2", {today, facility}, {2});
         dash();
         if (n > 0) {
             tableHead(true);

@@ -11,11 +11,14 @@
 #include "db/daodef.h"
 #include "util/efoledatetime.h"
 
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 class CBodyComp;
 class CCircuit;
+class CDAOMem;
 class CHeartRate;
 class CNorms;
 class CSkinFold;
@@ -49,6 +52,31 @@ public:
     result GetLastResult() const { return lastResult_; }
     // Why the last report was not printed, empty when it was.
     const std::string& GetLastError() const { return lastError_; }
+    // What the reader of a printed report should know about it (text files
+    // that were missing), empty when nothing.
+    const std::string& GetLastWarning() const { return lastWarning_; }
+
+    // Called by a report that finds nothing to print: why, naming the
+    // member and the record that were asked for.
+    void NothingToPrint(std::string why) { nothingReason_ = std::move(why); }
+    // The first line of a report at (x, y), which also starts the header of
+    // every continued page; returns the next y.
+    int DoFirstLine(CReportDC& dc, int const& x, int y, const std::string& text);
+    // pattern with its inserts %1.. filled, fitted to width units by
+    // shortening the inserts listed in shorten (1-based: names, the
+    // facility), longest first, each with an ellipsis; the dates and numbers
+    // stay whole.
+    static std::string FitInserts(const CReportDC& dc, const std::string& pattern,
+                                  std::vector<std::string> inserts,
+                                  std::initializer_list<int> shorten, int const& width);
+
+    // Finds the member of a request; when there is none, says so as the
+    // reason nothing is printed.
+    bool FindMember(CDAOMem& member, long const& id);
+
+    // Whether the kind draws the dates of a request, so they must be dates
+    // a report can print (years 1900 to 9999).
+    static bool UsesDates(int const& kind, long const& id, bool& second);
     // The PDF written by the last report, when it went to VANTO_PRINT.
     const std::string& GetLastOutput() const { return lastOutput_; }
 
@@ -89,5 +117,7 @@ private:
     CDAOBon bonuses_;
     result lastResult_ = result::none;
     std::string lastError_;
+    std::string lastWarning_;
     std::string lastOutput_;
+    std::string nothingReason_;
 };

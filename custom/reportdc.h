@@ -20,6 +20,14 @@ public:
 
     // Text with its top edge at y, as the report's line positions count.
     void TextOut(int x, int y, const std::string& text);
+    // Text that must stay within width units: an over-long text is shortened
+    // and ends with an ellipsis, so the reader sees that it was cut.
+    void TextOutFit(int x, int y, const std::string& text, int width);
+    // A value that must stay within width units: a wider one is drawn in a
+    // smaller face on the same baseline, so no digit is lost.
+    void TextOutScaled(int x, int y, const std::string& text, int width);
+    // text shortened with an ellipsis to at most width units.
+    std::string Fit(const std::string& text, int width) const;
     void Line(int x1, int y1, int x2, int y2, const QPen& pen);
     void Rectangle(int left, int top, int right, int bottom, const QPen& pen, const QBrush& brush);
     bool EndPage();

@@ -79,6 +79,7 @@ std::string CReportEngine::ReportTitle(int kind) {
 void CReportEngine::ResetLayout(int const& dpiY) {
     title_.clear();
     continuation_.clear();
+    tableHead_ = nullptr;
     const KindLayout& k = layoutOf(report_);
     title_ = k.title;
     orientation_ = k.landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
@@ -130,6 +131,8 @@ int CReportEngine::DoHeader(CReportDC& dc, int const& x, int y, bool const& tabl
 }
 
 int CReportEngine::DoTableHead(CReportDC& dc, int const& x, int y, bool const& tableSwitch) {
+    if (tableHead_)
+        return tableHead_(dc, x, y);
     switch (report_) {
     case rptEmergencyContacts: {
         MemberCols c;
@@ -152,6 +155,7 @@ int CReportEngine::DoTableHead(CReportDC& dc, int const& x, int y, bool const& t
     case rptDailyWorkouts:
         return DoWorkoutTblHead({true, true, false, true, false}, dc, x, y);
     case rptWorkoutSummaries:
+    case rptClassWorkouts:
         return DoWorkoutTblHead({tableSwitch, true, false, false, true}, dc, x, y);
     case rptMemberWorkouts:
         return DoWorkoutTblHead({false, false, true, true, false}, dc, x, y);
@@ -190,6 +194,9 @@ void CReportEngine::DoDashLine(CReportDC& dc, int const& x0, int const& x1, int 
     // Dashes while their summed width stays below the room between x0 and x1.
     while (static_cast<int>(dashes.size() + 1) * w < room)
         dashes += '-';
+    // The average width is rounded; the drawn line never passes x1.
+    while (!dashes.empty() && dc.TextWidth(dashes) > room)
+        dashes.pop_back();
     dc.TextOut(x0, y, dashes);
 }
 
@@ -342,6 +349,11 @@ int CReportEngine::GetTextPath(int const& kind, std::string& path) const {
     }
     path = textFolder_ + kTextFiles[kind];
     return 1;
+}
+
+void CReportEngine::NoteMissingText(int const& kind) {
+    if (kind >= 0 && kind < NumTexts)
+        missingTexts_.insert(kTextFiles[kind]);
 }
 
 int CReportEngine::GetTotalIndex(int const& kind, int const& i) {

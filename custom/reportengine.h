@@ -14,6 +14,7 @@
 #include <array>
 #include <fstream>
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,10 @@ public:
     // column by tableSwitch where the kind lets it choose); returns the y
     // below it, or y itself for kinds without a table.
     int DoTableHead(CReportDC& dc, int const& x, int y, bool const& tableSwitch);
+    // A table head of the current report's own (the comparisons' columns),
+    // drawn in place of the kind's head until the next layout.
+    using TableHead = std::function<int(CReportDC&, int const& x, int y)>;
+    void SetTableHead(TableHead head) { tableHead_ = std::move(head); }
 
     int DoSignBlock(CReportDC& dc, int const& x, int y);
     void DoHorzLine(CReportDC& dc, int const& x0, int const& x1, int const& y);
@@ -164,6 +169,10 @@ public:
     // Path of a text kind's file in the text folder; 0 for an unknown kind.
     int GetTextPath(int const& kind, std::string& path) const;
     const std::string& GetTextFolder() const { return textFolder_; }
+    // Text files the current report could not open, by file name.
+    void NoteMissingText(int const& kind);
+    const std::set<std::string>& MissingTexts() const { return missingTexts_; }
+    void ClearMissingTexts() { missingTexts_.clear(); }
 
     void SetTotal(int const& kind, long const& value, int const& i);
     long GetTotal(int const& kind, int const& i) const;
@@ -208,4 +217,6 @@ private:
     QFont font_;
     std::array<long, NumTotals> totals_{};
     std::vector<std::string> optionAbbrs_;
+    std::set<std::string> missingTexts_;
+    TableHead tableHead_;
 };

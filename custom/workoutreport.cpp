@@ -16,6 +16,16 @@ using Cols = CReportEngine::WorkoutCols;
 
 constexpr const char* kNoCheckOut = "? Member may have checked-in without checking-out.";
 
+// Room of a value in its column, in average character widths: the column
+// less one blank, so a value never touches its neighbour. A wider value is
+// drawn smaller, a longer name shortened.
+constexpr int kIdWidth = 10;
+constexpr int kNameWidth = 34;
+constexpr int kMinutesWidth = 6;
+constexpr int kOptionWidth = 5;
+constexpr int kWorkWidth = 4;
+constexpr int kWorkOkWidth = 6;
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -99,6 +109,7 @@ bool CWorkoutReport::HeadOnBreak() const {
     case CReportEngine::rptDailyWorkouts:
     case CReportEngine::rptWorkoutSummaries:
     case CReportEngine::rptMemberWorkouts:
+    case CReportEngine::rptClassWorkouts:
     case CReportEngine::rptUnknownWorkouts:
         return true;
     default:
@@ -146,9 +157,9 @@ int CWorkoutReport::DoWorkouts(CDAOWk& wk, const Cols& cols, bool const& markers
         }
         y = report_.CheckPageLen(dc, y, 2, HeadOnBreak(), cols.id);
         if (cols.id)
-            dc.TextOut(c.id, y, vantora::format("%i", {wk.MemberID}));
+            dc.TextOutScaled(c.id, y, vantora::format("%i", {wk.MemberID}), kIdWidth * w);
         if (cols.name)
-            dc.TextOut(c.name, y, NameOf(wk.MemberID));
+            dc.TextOutFit(c.name, y, NameOf(wk.MemberID), kNameWidth * w);
         if (cols.date)
             dc.TextOut(c.date, y, wk.CheckIn.DateStrShortYear());
         // Check-out equal to check-in, or neither time readable: no check-out.
@@ -161,7 +172,7 @@ int CWorkoutReport::DoWorkouts(CDAOWk& wk, const Cols& cols, bool const& markers
             dc.TextOut(c.inOut + 6 * w, y, sameTimes ? "--" : wk.CheckOut.TimeStrHourMinute());
         }
         const int minutes = wk.TotalMinutes();
-        dc.TextOut(c.minutes, y, vantora::format("%i", {minutes}));
+        dc.TextOutScaled(c.minutes, y, vantora::format("%i", {minutes}), kMinutesWidth * w);
         Add(CReportEngine::totMinutes, minutes);
         if (wk.CheckIn.GetStatus() == COleDateTime::valid) {
             const int hour = wk.CheckIn.GetHour();
@@ -170,7 +181,8 @@ int CWorkoutReport::DoWorkouts(CDAOWk& wk, const Cols& cols, bool const& markers
         }
         for (int i = 0; i < options; ++i) {
             const short v = wk.GetStnVal(i);
-            dc.TextOut(c.options + i * 6 * w, y, vantora::format("%i", {v}));
+            dc.TextOutScaled(c.options + i * 6 * w, y, vantora::format("%i", {v}),
+                             kOptionWidth * w);
             Add(CReportEngine::totOption, v, i);
         }
         if (wk.WorkoutOK) {
@@ -218,18 +230,23 @@ int CWorkoutReport::DoWorkouts(const std::vector<CWorkout>& rows,
 
         y = report_.CheckPageLen(dc, y, 2, HeadOnBreak(), cols.id);
         if (cols.id)
-            dc.TextOut(c.id, y, vantora::format("%i", {row.memberId}));
+            dc.TextOutScaled(c.id, y, vantora::format("%i", {row.memberId}), kIdWidth * w);
         if (cols.name)
-            dc.TextOut(c.name, y, vantora::insert("%1, %2", {row.lastName, row.firstName}));
-        dc.TextOut(c.minutes, y, vantora::format("%i", {row.totalMinutes + bonusMin}));
+            dc.TextOutFit(c.name, y, vantora::insert("%1, %2", {row.lastName, row.firstName}),
+                          kNameWidth * w);
+        dc.TextOutScaled(c.minutes, y, vantora::format("%i", {row.totalMinutes + bonusMin}),
+                         kMinutesWidth * w);
         Add(CReportEngine::totMinutes, row.totalMinutes);
         for (int i = 0; i < options; ++i) {
             const long v = row.GetStnVal(i);
-            dc.TextOut(c.options + i * 6 * w, y, vantora::format("%i", {v}));
+            dc.TextOutScaled(c.options + i * 6 * w, y, vantora::format("%i", {v}),
+                             kOptionWidth * w);
             Add(CReportEngine::totOption, v, i);
         }
-        dc.TextOut(c.credit, y, vantora::format("%i", {row.workoutCount + bonusWk}));
-        dc.TextOut(c.credit + 5 * w, y, vantora::format("%i", {row.okCount + bonusWk}));
+        dc.TextOutScaled(c.credit, y, vantora::format("%i", {row.workoutCount + bonusWk}),
+                         kWorkWidth * w);
+        dc.TextOutScaled(c.credit + 5 * w, y, vantora::format("%i", {row.okCount + bonusWk}),
+                         kWorkOkWidth * w);
         Add(CReportEngine::totWorkouts, row.workoutCount);
         Add(CReportEngine::totWorkoutsOK, row.okCount);
         const int m = c.credit + 12 * w;
@@ -250,11 +267,13 @@ int CWorkoutReport::DoWorkoutTotals(const Cols& cols, bool const& hideMinutes, C
     if (cols.id || cols.name || cols.date || cols.inOut)
         dc.TextOut(x, y, "TOTALS");
     if (!hideMinutes)
-        dc.TextOut(c.minutes, y,
-                   vantora::format("%i", {report_.GetTotal(CReportEngine::totMinutes, 0)}));
+        dc.TextOutScaled(c.minutes, y,
+                         vantora::format("%i", {report_.GetTotal(CReportEngine::totMinutes, 0)}),
+                         kMinutesWidth * w);
     for (int i = 0; i < OptionCount(); ++i)
-        dc.TextOut(c.options + i * 6 * w, y,
-                   vantora::format("%i", {report_.GetTotal(CReportEngine::totOption, i)}));
+        dc.TextOutScaled(c.options + i * 6 * w, y,
+                         vantora::format("%i", {report_.GetTotal(CReportEngine::totOption, i)}),
+                         kOptionWidth * w);
     return y + dc.LineSpacing();
 }
 

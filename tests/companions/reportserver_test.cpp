@@ -11,7 +11,9 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 using namespace vantora::test;
@@ -67,13 +69,24 @@ TEST_F(ServerOnFacility, PrintsOnePdfPerRequestAndEmptiesTheQueue) {
     std::ostringstream log;
     CReportServer server(log);
     const auto pass = server.ProcessQueue();
-    EXPECT_EQ(pass.printed, 14);
-    EXPECT_EQ(pass.empty, 0);
+    // Ann has no evaluation or body composition: those four print nothing,
+    // each with one line naming her and the date.
+    EXPECT_EQ(pass.printed, 10);
+    EXPECT_EQ(pass.empty, 4);
     EXPECT_EQ(pass.kept, 0);
-    EXPECT_EQ(log.str(), "");
+    EXPECT_EQ(log.str(),
+              "Nothing to print for the report \"Test Results Interpretation\": Ann Lee (ID 5) "
+              "has no evaluation dated 12/01/2026 (kind 9, id 5); request removed\n"
+              "Nothing to print for the report \"Evaluation Comparision\": Ann Lee (ID 5) has no "
+              "evaluation dated 12/01/2026 or 12/07/2026 (kind 10, id 5); request removed\n"
+              "Nothing to print for the report \"Body Composition Interpretation\": Ann Lee (ID "
+              "5) has no body composition dated 12/01/2026 (kind 11, id 5); request removed\n"
+              "Nothing to print for the report \"Body Composition Comparison\": Ann Lee (ID 5) "
+              "has no body composition dated 12/01/2026 or 12/07/2026 (kind 12, id 5); request "
+              "removed\n");
     EXPECT_EQ(queued(), 0);
     const auto files = pdfs();
-    ASSERT_EQ(files.size(), 14u);
+    ASSERT_EQ(files.size(), 10u);
     for (const auto& name : files) {
         EXPECT_EQ(name.substr(name.size() - 4), ".pdf") << name;
         EXPECT_GT(std::filesystem::file_size(f.printFolder() + name), 0u) << name;
@@ -96,8 +109,8 @@ TEST_F(ServerOnFacility, RequestsWithNothingToPrintAreLoggedAndRemovedInOrder) {
     EXPECT_EQ(pass.empty, 2);
     EXPECT_EQ(queued(), 0);
     EXPECT_EQ(log.str(), "Error: report kind 42 does not exist (kind 42, id 0); request removed\n"
-                         "Nothing to print for the report \"Member Profile\" (kind 0, id 777); "
-                         "request removed\n");
+                         "Nothing to print for the report \"Member Profile\": no member has the "
+                         "ID 777 (kind 0, id 777); request removed\n");
     EXPECT_EQ(pdfs(), std::vector<std::string>{"Member Count 20261207-100000.pdf"});
 }
 
@@ -137,7 +150,60 @@ TEST_F(ServerOnFacility, OnceModeOfTheProgramEmptiesTheQueue) {
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     EXPECT_EQ(queued(), 0);
-    EXPECT_EQ(pdfs().size(), 14u);
+    EXPECT_EQ(pdfs().size(), 10u);
+}
+
+TEST_F(ServerOnFacility, AnUnreadableStoreKeepsTheRequestAndIsLoggedOnce) {
+    addRequest(f, 0, 5);
+    std::ofstream(f.dbFolder() + "members.mdb", std::ios::trunc) << "not a store";
+    std::ostringstream log;
+    CReportServer server(log);
+    EXPECT_EQ(server.ProcessQueue().kept, 1);
+    const std::string first = log.str();
+    EXPECT_NE(first.find("request kept"), std::string::npos) << first;
+    EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 1) << first;
+    EXPECT_EQ(server.ProcessQueue().kept, 1);
+    EXPECT_EQ(log.str(), first);
+    EXPECT_EQ(queued(), 1);
+    EXPECT_TRUE(pdfs().empty());
+}
+
+TEST_F(ServerOnFacility, APrintedRequestThatCannotBeRemovedIsPrintedOnce) {
+    addRequest(f, 1, 0);
+    ASSERT_TRUE(f.exec("reports.mdb", "CREATE TRIGGER keep BEFORE DELETE ON Reports BEGIN "
+                                      "SELECT RAISE(ABORT, 'queue is read-only'); END"));
+    {
+        std::ostringstream log;
+        CReportServer server(log);
+        EXPECT_EQ(server.ProcessQueue().printed, 1);
+        EXPECT_NE(log.str().find("could not be removed"), std::string::npos) << log.str();
+        server.ProcessQueue();
+    }
+    // A new run of the server remembers it too.
+    std::ostringstream log;
+    CReportServer server(log);
+    server.ProcessQueue();
+    EXPECT_EQ(pdfs().size(), 1u);
+    EXPECT_EQ(queued(), 1);
+    // Once the queue can be written again, the request goes without a second copy.
+    ASSERT_TRUE(f.exec("reports.mdb", "DROP TRIGGER keep"));
+    server.ProcessQueue();
+    EXPECT_EQ(queued(), 0);
+    EXPECT_EQ(pdfs().size(), 1u);
+    // The same request queued again is a new request and prints.
+    addRequest(f, 1, 0);
+    EXPECT_EQ(server.ProcessQueue().printed, 1);
+    EXPECT_EQ(pdfs().size(), 2u);
+}
+
+TEST_F(ServerOnFacility, AnUnsetFolderVariableIsLoggedOncePerRun) {
+    ScopedEnv noBack("VANTO_BACK", nullptr);
+    addRequest(f, 1, 0);
+    addRequest(f, 3, 0x02);
+    std::ostringstream log;
+    CReportServer server(log);
+    EXPECT_EQ(server.ProcessQueue().printed, 2);
+    EXPECT_EQ(log.str(), std::string(CDAOEFSet::MsgNoBack) + "\n");
 }
 
 TEST_F(ServerOnFacility, ServingProgramPrintsWhatIsQueuedAndQuitsWhenAsked) {

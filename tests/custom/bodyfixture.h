@@ -4,11 +4,11 @@
 // workout, interpretation and member reports, and rows written straight into
 // its stores.
 
-#include "custom/interpreport.h"
+#include "custom/interpretationreport.h"
 #include "custom/memberreport.h"
-#include "custom/recordingdevice.h"
 #include "custom/report.h"
 #include "custom/workoutreport.h"
+#include "support/recordingdevice.h"
 
 #include "guiapp.h"
 #include "support/facility.h"
@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -32,28 +33,8 @@ inline std::filesystem::path shippedData() {
     return std::filesystem::path(VANTORA_SOURCE_DIR) / "data";
 }
 
-// A report that draws its kinds' bodies with the body classes.
-class BodyReport : public CReport {
-protected:
-    int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& d0, CEFOleDateTime& d1,
-               std::string& s0, std::string& s1, std::string& s2) override {
-        switch (GetReport()) {
-        case rptMemberProfile:
-        case rptMemberCount:
-        case rptEmergencyContacts:
-        case rptMembershipStatus:
-        case rptRoster:
-            return CMemberReport(*this).DoBody(dc, x, y, id, d0, d1, s0, s1, s2);
-        case rptTestResults:
-        case rptEvalComparison:
-        case rptBodyCompInterp:
-        case rptBodyCompComparison:
-            return CInterpReport(*this).DoBody(dc, x, y, id, d0, d1, s0, s1, s2);
-        default:
-            return CWorkoutReport(*this).DoBody(dc, x, y, id, d0, d1, s0, s1, s2);
-        }
-    }
-};
+// The report every kind is drawn with.
+using BodyReport = CReport;
 
 // What a drawn report shows.
 struct Drawn {
@@ -102,6 +83,39 @@ struct Drawn {
             if (t[i].rfind(prefix, 0) == 0)
                 return static_cast<int>(i);
         return -1;
+    }
+    // Texts drawn on one line whose extents overlap, as "left|right".
+    std::vector<std::string> overlaps() const {
+        std::map<std::pair<int, int>, std::vector<const CRecordingDevice::Item*>> lines;
+        for (const auto& item : device->Items())
+            if (item.kind == CRecordingDevice::Item::Text)
+                lines[{item.page, item.y}].push_back(&item);
+        std::vector<std::string> out;
+        for (auto& [at, items] : lines) {
+            std::sort(items.begin(), items.end(),
+                      [](const auto* l, const auto* r) { return l->x < r->x; });
+            for (std::size_t i = 1; i < items.size(); ++i)
+                if (items[i]->x < items[i - 1]->x2)
+                    out.push_back(items[i - 1]->text + "|" + items[i]->text);
+        }
+        return out;
+    }
+    // Texts that end right of x.
+    std::vector<std::string> beyond(int x) const {
+        std::vector<std::string> out;
+        for (const auto& item : device->Items())
+            if (item.kind == CRecordingDevice::Item::Text && item.x2 > x)
+                out.push_back(item.text);
+        return out;
+    }
+    // Whether every page after the first shows text.
+    bool onEveryContinuedPage(const std::string& text) const {
+        for (int p = 1; p < device->Pages(); ++p) {
+            const auto t = device->Texts(p);
+            if (std::find(t.begin(), t.end(), text) == t.end())
+                return false;
+        }
+        return true;
     }
     int rects() const {
         return static_cast<int>(

@@ -4,6 +4,7 @@
 
 #include "bodyfixture.h"
 
+#include "custom/comparisonreport.h"
 #include "db/daobodycomp.h"
 #include "db/daoeval.h"
 #include "db/daomem.h"
@@ -204,18 +205,36 @@ TEST_F(Interpretations, NoBodyCompositionWithoutPercentFatOrSkinFolds) {
     EXPECT_FALSE(d.has("STRENGTH TESTS"));
 }
 
-TEST_F(Interpretations, MissingTextFileIsReportedAndTheReportGoesOn) {
+TEST_F(Interpretations, WithoutTextFilesTheNumbersPrintAndTheWarningNamesTheFiles) {
     addEval(10, fullEval());
-    std::filesystem::remove(f.txtFolder() + "Precaut.txt");
-    const Drawn d = draw(CReportEngine::rptTestResults, 10, nov2);
-    EXPECT_TRUE(d.has("Error: cannot open " + f.txtFolder() + "Precaut.txt"));
-    EXPECT_GT(d.indexOf("RECOMMENDATIONS"), d.indexOf("Error: cannot open "));
+    addBodyComp(10, BodyComp{nov2});
+    for (const char* name : {"Situps.txt", "bcbmi.txt", "bcfat.txt"})
+        std::filesystem::remove(f.txtFolder() + name);
+    const Drawn t = draw(CReportEngine::rptTestResults, 10, nov2);
+    EXPECT_TRUE(t.has("Sit-ups in one minute: 35"));
+    EXPECT_TRUE(t.line("RECOMMENDATIONS").size());
+    const Drawn b = draw(CReportEngine::rptBodyCompInterp, 10, nov2);
+    EXPECT_TRUE(b.has("Your Body Mass Index (BMI) is 25.8."));
+    EXPECT_TRUE(b.line("Percent body fat: ").size());
+    EXPECT_TRUE(b.line("At 12 percent body fat: ").size());
+    EXPECT_EQ(b.line("Error:"), "");
+
+    long id = 10;
+    CEFOleDateTime d0 = nov2, d1;
+    std::string s0, s1, s2;
+    report().PrintReport(CReportEngine::rptBodyCompInterp, id, d0, d1, s0, s1, s2);
+    EXPECT_EQ(report().GetLastResult(), CReport::result::printed);
+    EXPECT_EQ(report().GetLastWarning(),
+              "Warning: the report \"Body Composition Interpretation\" was printed without its "
+              "text files bcbmi.txt, bcfat.txt (not found in the folder \"" +
+                  f.txtFolder() + "\")");
 }
 
 TEST_F(Interpretations, MissingMemberOrEvaluationPrintsNoBody) {
     addEval(10, fullEval());
     const Drawn d = draw(CReportEngine::rptTestResults, 10, CEFOleDateTime(2026, 1, 1));
     EXPECT_FALSE(d.line("As of Evaluation").size());
+    EXPECT_EQ(d.texts().size(), 0u);
     const Drawn none = draw(CReportEngine::rptTestResults, 999, nov2);
     EXPECT_EQ(none.texts().size(), 0u);
 }
@@ -356,8 +375,8 @@ TEST_F(Interpretations, MetricBodyCompositionIsConvertedBeforeCalculating) {
     b.weight = 81.6466266; // kg = 180 lb
     b.flags = 0x01 | 0x02 | 0x08;
     b.folds[0] = 0.6; // thigh, inches
-    b.folds[1] = 0.4; // chest
-    b.folds[2] = 0.8; // abdominal
+    b.folds[3] = 0.6; // triceps
+    b.folds[4] = 0.5; // suprailiac
     addBodyComp(11, b);
     const Drawn d = draw(CReportEngine::rptBodyCompInterp, 11, nov2);
     EXPECT_TRUE(d.has("Your Body Mass Index (BMI) is 25.8."));
@@ -366,7 +385,7 @@ TEST_F(Interpretations, MetricBodyCompositionIsConvertedBeforeCalculating) {
     EXPECT_TRUE(d.has("MEASUREMENT METHOD: SKINFOLDS"));
     EXPECT_TRUE(d.has("Thigh       0.60 in"));
     // Three folds of a woman: triceps and suprailiac are listed.
-    EXPECT_TRUE(d.has("Triceps     0.00 in"));
+    EXPECT_TRUE(d.has("Triceps     0.60 in"));
     EXPECT_FALSE(d.line("Chest ").size());
     EXPECT_TRUE(d.has("Walking 3.5 mph                    345.60"));
     // Female goal weights.
@@ -415,7 +434,12 @@ TEST_F(Interpretations, UnknownMethodAndZeroSizesGiveAReadableReport) {
     addBodyComp(10, b);
     const Drawn d = draw(CReportEngine::rptBodyCompInterp, 10, nov2);
     EXPECT_TRUE(d.has("Your Body Mass Index (BMI) is 0.0."));
-    EXPECT_TRUE(d.has("Percent body fat: 0.0%"));
+    // No percent fat: it is not tested, and nothing computed from it shows.
+    EXPECT_TRUE(d.has("Percent body fat: NT"));
+    EXPECT_EQ(d.line("Your body fat rating"), "");
+    EXPECT_EQ(d.line("Lean weight"), "");
+    EXPECT_FALSE(d.has("BODY COMPOSITION - % Score"));
+    EXPECT_EQ(d.line("At 12 percent"), "");
     EXPECT_FALSE(d.line("MEASUREMENT METHOD").size());
     for (const auto& t : d.texts()) {
         EXPECT_EQ(t.find("nan"), std::string::npos) << t;
@@ -460,7 +484,24 @@ TEST_F(Interpretations, BodyCompositionComparisonInCommonUnits) {
 
 TEST(InterpretationHelpers, AgeAtCountsWholeYearsToTheDate) {
     const CEFOleDateTime birthday(1990, 8, 1);
-    EXPECT_EQ(CInterpReport::AgeAt(birthday, CEFOleDateTime(2020, 7, 31)), 29);
-    EXPECT_EQ(CInterpReport::AgeAt(birthday, CEFOleDateTime(2020, 8, 1)), 30);
-    EXPECT_EQ(CInterpReport::AgeAt(birthday, CEFOleDateTime(1980, 1, 1)), 0);
+    EXPECT_EQ(CCmprReport::AgeAt(birthday, CEFOleDateTime(2020, 7, 31)), 29);
+    EXPECT_EQ(CCmprReport::AgeAt(birthday, CEFOleDateTime(2020, 8, 1)), 30);
+    EXPECT_EQ(CCmprReport::AgeAt(birthday, CEFOleDateTime(1980, 1, 1)), 0);
+}
+
+TEST_F(Interpretations, EvaluationComparisonJudgesEachEvaluationAtItsAge) {
+    Eval young{120, CEFOleDateTime(2016, 11, 2, 9, 0, 0)}; // Cal at 30
+    Eval now{121, nov2};                                   // Cal at 40
+    addEval(10, young);
+    addEval(10, now);
+    const Drawn d = draw(CReportEngine::rptEvalComparison, 10, young.date, now.date);
+    const auto row = d.row("Predicted Maximum Heart Rate");
+    ASSERT_EQ(row.size(), 4u);
+    // A man's predicted maximum falls half a beat a year: 190 at 30, 185 at 40.
+    EXPECT_EQ(row[1], "190");
+    EXPECT_EQ(row[3], "  5");
+    // The table runs onto a second page, which repeats its column heads.
+    ASSERT_GE(d.device->Pages(), 2);
+    EXPECT_TRUE(d.onEveryContinuedPage("Difference"));
+    EXPECT_TRUE(d.onEveryContinuedPage(young.date.DateStrLongYear()));
 }

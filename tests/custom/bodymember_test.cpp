@@ -158,3 +158,13 @@ TEST_F(MemberReports, ProfileWithManyClassesContinuesOnANewPage) {
     for (const auto& item : d.device->Items())
         EXPECT_LT(item.y, 6600) << item.text;
 }
+
+TEST_F(MemberReports, LongTextsAreShortenedWithAMarkInsideThePage) {
+    MemberData m = member(40, "Maximiliana-Josephine", "Vanderhoeven-Castellanos");
+    m.physician = "Dr. Bartholomew Featherstonehaugh";
+    addMember(m);
+    const Drawn d = draw(CReportEngine::rptEmergencyContacts, 0x02 | 0x01);
+    EXPECT_EQ(d.beyond(4800 - 25), std::vector<std::string>{});
+    EXPECT_EQ(d.overlaps(), std::vector<std::string>{});
+    EXPECT_EQ(d.line("Dr. Bartholomew").substr(d.line("Dr. Bartholomew").size() - 3), "\u2026");
+}

@@ -211,3 +211,28 @@ TEST_F(WorkoutReports, BonusesCountOnlyTheMembersOwnClassRecords) {
     nobody.Accumulate(bon, cls, 77);
     EXPECT_EQ(nobody.Workouts() + nobody.Minutes(), 0);
 }
+
+TEST_F(WorkoutReports, WideValuesAndLongNamesNeverRunIntoTheirNeighbours) {
+    addMember(member(30, "Maximiliana-Josephine", "Vanderhoeven-Castellanos"));
+    for (int i = 0; i < 8; ++i)
+        workout(30, 0, day(2026, 12, 5, 8 + i), day(2026, 12, 5, 9 + i), 1, 3, 30000);
+    const Drawn s = draw(CReportEngine::rptWorkoutSummaries, 0x02 | 0x10 | 0x01);
+    EXPECT_TRUE(s.has("240000"));
+    EXPECT_EQ(s.overlaps(), std::vector<std::string>{});
+    const CEFOleDateTime dec5(2026, 12, 5);
+    const Drawn d = draw(CReportEngine::rptDailyWorkouts, 0, dec5, dec5);
+    EXPECT_TRUE(d.has("240000"));
+    EXPECT_EQ(d.overlaps(), std::vector<std::string>{});
+}
+
+TEST_F(WorkoutReports, ClassSummariesRepeatTheirHeadsOnEveryPage) {
+    for (long id = 100; id < 180; ++id) {
+        MemberData m = member(id, "Member", "No" + std::to_string(id));
+        m.classes = {{0, "FIT", "FIT 101", "01", 0, 0, 0, 0}};
+        addMember(m);
+    }
+    const Drawn d = draw(CReportEngine::rptClassWorkouts, 0x02 | 0x10, {}, {}, "FIT", "", "");
+    ASSERT_GE(d.device->Pages(), 2);
+    EXPECT_TRUE(d.onEveryContinuedPage("Name"));
+    EXPECT_TRUE(d.onEveryContinuedPage("WorkOK"));
+}

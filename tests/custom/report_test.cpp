@@ -1,5 +1,5 @@
-#include "custom/recordingdevice.h"
 #include "custom/report.h"
+#include "support/recordingdevice.h"
 
 #include "guiapp.h"
 #include "reportdata.h"
@@ -173,18 +173,18 @@ TEST_F(ReportOnFacility, WorkoutReportsStartWithTheirHeadAndTable) {
                                        kFacility});
 }
 
-TEST_F(ReportOnFacility, InterpretationReportsStartWithNameAndDates) {
-    EXPECT_EQ(head(texts({CReportEngine::rptTestResults, 5, dec1}), 1),
-              std::vector<std::string>{"Ann Lee - Test Results Interpretation"});
-    EXPECT_EQ(head(texts({CReportEngine::rptEvalComparison, 5, nov1, dec1}), 2),
-              (std::vector<std::string>{"Ann Lee - Evaluation Comparison",
-                                        "Evaluations Dated 11/01/2026 and 12/01/2026"}));
-    EXPECT_EQ(head(texts({CReportEngine::rptBodyCompInterp, 5, nov1}), 2),
-              (std::vector<std::string>{"Ann Lee - Body Composition Interpretation",
-                                        "As of Body Composition Dated 11/01/2026"}));
-    EXPECT_EQ(head(texts({CReportEngine::rptBodyCompComparison, 5, nov1, dec1}), 2),
-              (std::vector<std::string>{"Ann Lee - Body Composition Comparison",
-                                        "Body Compositions Dated 11/01/2026 and 12/01/2026"}));
+TEST_F(ReportOnFacility, InterpretationsOfRecordsNotStoredPrintNothingAndSayWhy) {
+    for (int kind : {9, 10, 11, 12})
+        EXPECT_EQ(draw({kind, 5, nov1, dec1})->Items().size(), 0u) << kind;
+    long id = 5;
+    CEFOleDateTime d0 = nov1, d1 = dec1;
+    std::string s0, s1, s2;
+    report->PrintReport(CReportEngine::rptEvalComparison, id, d0, d1, s0, s1, s2);
+    EXPECT_EQ(report->GetLastResult(), CReport::result::empty);
+    EXPECT_EQ(report->GetLastError(), "Nothing to print for the report \"Evaluation Comparision\": "
+                                      "Ann Lee (ID 5) has no evaluation dated 11/01/2026 or "
+                                      "12/01/2026");
+    EXPECT_TRUE(pdfs().empty());
 }
 
 TEST_F(ReportOnFacility, UnknownClassWorkoutsListOrSayNoneFound) {
@@ -292,6 +292,12 @@ TEST_F(ReportOnFacility, NothingToPrintLeavesNoFile) {
     EXPECT_EQ(report->GetLastResult(), CReport::result::empty);
     EXPECT_EQ(report->GetLastError(), "Error: report kind 14 does not exist");
     EXPECT_EQ(report->GetTitle(), "Undefined Report");
+    // Dates no page can show are refused.
+    d0 = CEFOleDateTime(1850, 1, 1);
+    report->PrintReport(CReportEngine::rptDailyWorkouts, id, d0, d1, s0, s1, s2);
+    EXPECT_EQ(report->GetLastResult(), CReport::result::empty);
+    EXPECT_EQ(report->GetLastError(), "Error: the dates of the report \"Daily Workouts\" lie "
+                                      "outside the years 1900 to 9999");
     EXPECT_TRUE(pdfs().empty());
 }
 

@@ -1,5 +1,5 @@
-#include "custom/recordingdevice.h"
 #include "custom/reportengine.h"
+#include "support/recordingdevice.h"
 
 #include "guiapp.h"
 #include "support/testsupport.h"

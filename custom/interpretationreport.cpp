@@ -1,6 +1,7 @@
-#include "interpreport.h"
+#include "interpretationreport.h"
 
 #include "custom/circuit.h"
+#include "custom/interpretationbands.h"
 #include "db/daobodycomp.h"
 #include "db/daocls.h"
 #include "db/daoeval.h"
@@ -65,31 +66,26 @@ CBodyComp::sex bodySex(unsigned char s) {
     return s ? CBodyComp::male : CBodyComp::female;
 }
 
-// Bands are inclusive at their lower bound: the first bound that v reaches.
-int bandOf(double v, std::initializer_list<double> lowerBounds) {
-    int i = 0;
-    for (double b : lowerBounds) {
-        if (v >= b)
-            return i;
-        ++i;
-    }
-    return i;
-}
-
-// Bands given by upper bounds, the last one open: the first bound v does not
-// pass.
-int bandBelow(double v, std::initializer_list<double> upperBounds) {
-    int i = 0;
-    for (double b : upperBounds) {
-        if (v <= b)
-            return i;
-        ++i;
-    }
-    return i;
-}
-
 double ratioOf(double waist, double hip) {
     return hip != 0.0 ? waist / hip : waist;
+}
+
+using vantora::bands::BandBelow;
+using vantora::bands::BandOf;
+
+// A format line from a file with its value left out: the conversion (and a
+// "%%" right after it) replaced by "NT".
+std::string notTested(const std::string& format) {
+    const auto at = format.find('%');
+    if (at == std::string::npos)
+        return format;
+    auto end = format.find_first_of("diouxXeEfgGs", at + 1);
+    if (end == std::string::npos)
+        return format;
+    ++end;
+    if (format.compare(end, 2, "%%") == 0)
+        end += 2;
+    return format.substr(0, at) + "NT" + format.substr(end);
 }
 
 } // namespace
@@ -97,25 +93,14 @@ double ratioOf(double waist, double hip) {
 CInterpReport::CInterpReport(CReport& report) : report_(report) {}
 CInterpReport::~CInterpReport() = default;
 
-int CInterpReport::AgeAt(const CEFOleDateTime& birthday, const CEFOleDateTime& date) {
-    const int by = birthday.GetYear(), bm = birthday.GetMonth(), bd = birthday.GetDay();
-    const int y = date.GetYear(), m = date.GetMonth(), d = date.GetDay();
-    if (by < 0 || y < 0)
-        return 0;
-    int age = y - by;
-    if (m < bm || (m == bm && d < bd))
-        --age;
-    return std::max(age, 0);
-}
-
 // ---------------------------------------------------------------------------
 // Calculation objects
 
 bool CInterpReport::CreateBodyComp(std::unique_ptr<CBodyComp>& out, CDAOBodyComp& r,
-                                   const CDAOMem& member) {
+                                   const CDAOMem& member, int const& atAge) {
     out.reset();
     const CBodyComp::sex s = bodySex(member.Sex);
-    const int age = member.Birthday.ElapsedYrs();
+    const int age = atAge >= 0 ? atAge : member.Birthday.ElapsedYrs();
     const double weight = r.ConvertWeight();
     const double height = r.ConvertHeight();
     double pct = r.FatPercent;
@@ -155,25 +140,27 @@ bool CInterpReport::CreateBodyComp(std::unique_ptr<CBodyComp>& out, CDAOBodyComp
         out = std::make_unique<CBodyComp>(s, age, weight, height, pct);
         break;
     }
-    // A result that is not a number (a failed estimate) counts as none.
-    if (!std::isfinite(pct))
+    // A result that is not a number or not above 0 (a failed estimate, a
+    // measurement off the charts) counts as none.
+    if (!std::isfinite(pct) || pct < 0.0)
         pct = 0.0;
     out->SetPctFat(pct);
     r.FatPercent = pct;
     return true;
 }
 
-void CInterpReport::CreateEvalObjects(int const& i, const CDAOMem& member, const CDAOEval& eval) {
-    const int age = member.Birthday.ElapsedYrs();
-    norms_[i] = std::make_unique<CNorms>(normSex(member.Sex), age, eval.Weight);
-    skinFold_[i] = std::make_unique<CSkinFold>(
+CInterpReport::EvalCalc CInterpReport::MakeEvalCalc(const CDAOMem& member, const CDAOEval& eval,
+                                                    int const& age) {
+    EvalCalc c;
+    c.norms = std::make_unique<CNorms>(normSex(member.Sex), age, eval.Weight);
+    c.skinFold = std::make_unique<CSkinFold>(
         bodySex(member.Sex), age, eval.Weight, eval.Height, eval.ThighSkinFold, eval.ChestSkinFold,
         eval.AbSkinFold, eval.TricepSkinFold, eval.SupraSkinFold, eval.MidaxSkinFold,
         eval.SubscapSkinFold);
-    heartRate_[i] = std::make_unique<CHeartRate>(member.Sex ? CHeartRate::male : CHeartRate::female,
-                                                 age, static_cast<double>(eval.RestingHR));
+    c.heartRate = std::make_unique<CHeartRate>(member.Sex ? CHeartRate::male : CHeartRate::female,
+                                               age, static_cast<double>(eval.RestingHR));
     double pct = eval.FatPercent;
-    CSkinFold& skin = *skinFold_[i];
+    CSkinFold& skin = *c.skinFold;
     if (pct != 0.0) {
         skin.SetPctFat(pct);
     } else {
@@ -183,11 +170,12 @@ void CInterpReport::CreateEvalObjects(int const& i, const CDAOMem& member, const
         if (pct == 0.0)
             pct = skin.PercentFat_3();
     }
-    if (!std::isfinite(pct)) {
+    if (!std::isfinite(pct) || pct < 0.0) {
         pct = 0.0;
         skin.SetPctFat(0.0);
     }
-    pctFat_[i] = pct;
+    c.pctFat = pct;
+    return c;
 }
 
 // ---------------------------------------------------------------------------
@@ -247,9 +235,9 @@ int CInterpReport::DoGraph(const std::string& title, double const& score, double
 }
 
 int CInterpReport::DoGraph(const CDAOEval& eval, CReportDC& dc, int const& x, int y) {
-    if (!circuit_ || !norms_[0])
+    if (!circuit_ || !calc_.norms)
         return y;
-    const CNorms& n = *norms_[0];
+    const CNorms& n = *calc_.norms;
     const double leg = eval.GetStnVal(circuit_->GetLegStnIndex());
     const double upper = eval.GetStnVal(circuit_->GetUpperStnIndex());
     struct Item {
@@ -262,8 +250,8 @@ int CInterpReport::DoGraph(const CDAOEval& eval, CReportDC& dc, int const& x, in
          static_cast<double>(n.FindNorm(CNorms::leg, leg, circuit_->GetLegPressMult()))},
         {"UPPER BODY STRENGTH ----------------", upper != 0.0,
          static_cast<double>(n.FindNorm(CNorms::upper, upper, circuit_->GetChestPressMult()))},
-        {"BODY COMPOSITION -------------------", pctFat_[0] != 0.0,
-         skinFold_[0] ? static_cast<double>(skinFold_[0]->FindScore()) : 0.0},
+        {"BODY COMPOSITION -------------------", calc_.pctFat != 0.0,
+         calc_.skinFold ? static_cast<double>(calc_.skinFold->FindScore()) : 0.0},
         {"TRUNK FLEXION ----------------------", eval.TrunkFlex != 0.0,
          static_cast<double>(n.FindNorm(CNorms::flex, eval.TrunkFlex, 0))},
         {"1-MINUTE SIT-UPS -------------------", eval.SitUp != 0,
@@ -297,55 +285,27 @@ int CInterpReport::DoGraph(const CDAOEval& eval, CReportDC& dc, int const& x, in
     return bottom + 3 * ls;
 }
 
-bool CInterpReport::DoCmprLine(CReportDC& dc, int const& first, int const& second, int const& x1,
-                               int const& x2, int const& x3, int const& y) {
-    bool nt = false;
-    auto put = [&](int v, int at) {
-        if (v == 0) {
-            dc.TextOut(at + 35, y, "NT");
-            nt = true;
-        } else {
-            dc.TextOut(at, y, vantora::format("%3i", {v}));
-        }
-    };
-    put(first, x1);
-    put(second, x2);
-    if (nt)
-        dc.TextOut(x3 + 50, y, "--");
-    else
-        dc.TextOut(x3, y, vantora::format("%3i", {first - second}));
-    return nt;
-}
-
-bool CInterpReport::DoCmprLine(CReportDC& dc, double const& first, double const& second,
-                               int const& x1, int const& x2, int const& x3, int const& y) {
-    bool nt = false;
-    auto put = [&](double v, int at) {
-        if (v == 0.0) {
-            dc.TextOut(at + 35, y, "NT");
-            nt = true;
-        } else {
-            dc.TextOut(at, y, vantora::format("%6.2f", {v}));
-        }
-    };
-    put(first, x1);
-    put(second, x2);
-    // A difference that rounds to zero prints without a minus sign.
-    double diff = first - second;
-    if (std::fabs(diff) < 0.005)
-        diff = 0.0;
-    if (nt)
-        dc.TextOut(x3 + 50, y, "--");
-    else
-        dc.TextOut(x3, y, vantora::format("%6.2f", {diff}));
-    return nt;
-}
-
 // ---------------------------------------------------------------------------
 // Text files
 
 int CInterpReport::Block(std::ifstream& in, CReportDC& dc, int const& x, int y, bool const& print) {
     return report_.DoLines(dc, in, x, y, print);
+}
+
+int CInterpReport::Fmt(std::ifstream& in, CReportDC& dc, int const& x, int y, const char* fallback,
+                       double const& v) {
+    if (in.is_open())
+        return report_.DoFmtLine(dc, in, x, y, v);
+    return report_.DoFmtLine(dc, x, y, fallback, v);
+}
+
+int CInterpReport::Fmt(std::ifstream& in, CReportDC& dc, int const& x, int y, const char* fallback,
+                       int const& v) {
+    if (in.is_open())
+        return report_.DoFmtLine(dc, in, x, y, v);
+    y = report_.CheckPageLen(dc, y, 2, false, false);
+    dc.TextOut(x, y, vantora::format(fallback, {v}));
+    return y + dc.LineSpacing();
 }
 
 int CInterpReport::Band(std::ifstream& in, CReportDC& dc, int const& x, int y, bool const& holds,
@@ -356,17 +316,15 @@ int CInterpReport::Band(std::ifstream& in, CReportDC& dc, int const& x, int y, b
     return Block(in, dc, x, y);
 }
 
-int CInterpReport::WithText(int const& kind, CReportDC& dc, int const& x, int y,
+int CInterpReport::WithText(int const& kind, CReportDC& dc, int const&, int y,
                             const Reader& sequence) {
     y = report_.CheckPageLen(dc, y, 5, false, false);
     std::string path;
     if (!report_.GetTextPath(kind, path))
         return y;
     std::ifstream in(path);
-    if (!in.is_open()) {
-        dc.TextOut(x, y, "Error: cannot open " + path);
-        return y + 2 * dc.LineSpacing();
-    }
+    if (!in.is_open())
+        report_.NoteMissingText(kind);
     y = sequence(in, y);
     in.close();
     const int pages = report_.GetPageCount();
@@ -383,11 +341,13 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
     auto block = [&](std::ifstream& in, int at, bool print = true) {
         return Block(in, dc, x, at, print);
     };
-    auto fmtInt = [&](std::ifstream& in, int v) {
-        return [&in, &dc, &r, x, v](int at) { return r.DoFmtLine(dc, in, x, at, v); };
+    // A band's format line filled with v; the fallback format prints v when
+    // the file is missing.
+    auto fmtInt = [&](std::ifstream& in, const char* fallback, int v) {
+        return [this, &in, &dc, x, fallback, v](int at) { return Fmt(in, dc, x, at, fallback, v); };
     };
-    auto fmtDouble = [&](std::ifstream& in, double v) {
-        return [&in, &dc, &r, x, v](int at) { return r.DoFmtLine(dc, in, x, at, v); };
+    auto fmtDouble = [&](std::ifstream& in, const char* fallback, double v) {
+        return [this, &in, &dc, x, fallback, v](int at) { return Fmt(in, dc, x, at, fallback, v); };
     };
     // Five band sections on a score (upper band first), bounds inclusive
     // below: >= b0, >= b1, >= b2, >= b3, else.
@@ -402,8 +362,8 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
         return at;
     };
     auto goals = [&](CNorms::norm n, int score, const char* title, int at) {
-        return DoGraph(title, score, norms_[0]->GetShortTermGoal(n, score),
-                       norms_[0]->GetLongTermGoal(n, score), dc, x, at);
+        return DoGraph(title, score, calc_.norms->GetShortTermGoal(n, score),
+                       calc_.norms->GetLongTermGoal(n, score), dc, x, at);
     };
 
     switch (kind) {
@@ -415,36 +375,39 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
             return at;
         });
     case CReportEngine::txtLegBody: {
-        if (!circuit_ || !norms_[0])
+        if (!circuit_ || !calc_.norms)
             return y;
         const double leg = eval.GetStnVal(circuit_->GetLegStnIndex());
         const double upper = eval.GetStnVal(circuit_->GetUpperStnIndex());
         if (leg == 0.0 && upper == 0.0)
             return y;
-        const CNorms& n = *norms_[0];
+        const CNorms& n = *calc_.norms;
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
-            auto part = [&](CNorms::norm nk, double value, double mult, const char* title) {
+            auto part = [&](CNorms::norm nk, double value, double mult, const char* title,
+                            const char* fallback) {
                 if (value == 0.0)
                     return skipSections(in, at, 5);
                 const int score = n.FindNorm(nk, value, mult);
                 at = goals(nk, score, title, at);
-                return fiveBands(in, at, bandOf(score, {90, 70, 50, 30}),
-                                 fmtDouble(in, n.FindAdjScore(nk, value, mult)));
+                return fiveBands(in, at, BandOf(score, vantora::bands::kStrength),
+                                 fmtDouble(in, fallback, n.FindAdjScore(nk, value, mult)));
             };
-            at = part(CNorms::leg, leg, circuit_->GetLegPressMult(), "LEG STRENGTH");
+            at = part(CNorms::leg, leg, circuit_->GetLegPressMult(), "LEG STRENGTH",
+                      "Leg strength score: %.1f");
             if (upper != 0.0)
                 at = part(CNorms::upper, upper, circuit_->GetChestPressMult(),
-                          "UPPER BODY STRENGTH");
+                          "UPPER BODY STRENGTH", "Upper body strength score: %.1f");
             return at;
         });
     }
     case CReportEngine::txtBodyComp: {
-        if (pctFat_[0] == 0.0 || !skinFold_[0])
+        if (calc_.pctFat == 0.0 || !calc_.skinFold)
             return y;
-        const CSkinFold& o = *skinFold_[0];
+        const CSkinFold& o = *calc_.skinFold;
         const int s = o.FindScore();
-        const int band = male ? bandOf(s, {95, 85, 60, 35, 15}) : bandOf(s, {95, 80, 50, 30, 15});
+        const int band = BandOf(s, male ? std::span<const double>(vantora::bands::kBodyCompMale)
+                                        : std::span<const double>(vantora::bands::kBodyCompFemale));
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
             at = DoGraph("BODY COMPOSITION", s, o.ShortGoal(s), o.LongGoal(s), dc, x, at);
@@ -454,36 +417,40 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
                     continue;
                 }
                 at = r.DoOneLine(dc, in, x, at, true);
-                at = r.DoFmtLine(dc, in, x, at, pctFat_[0]);
+                at = Fmt(in, dc, x, at, "Your body fat: %.1f%%", calc_.pctFat);
                 at = block(in, at);
             }
             return at;
         });
     }
     case CReportEngine::txtBodyFlex: {
-        if (eval.TrunkFlex == 0.0 || !norms_[0])
+        if (eval.TrunkFlex == 0.0 || !calc_.norms)
             return y;
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
-            const int score = norms_[0]->FindNorm(CNorms::flex, eval.TrunkFlex, 0);
+            const int score = calc_.norms->FindNorm(CNorms::flex, eval.TrunkFlex, 0);
             at = goals(CNorms::flex, score, "TRUNK FLEXION", at);
-            return fiveBands(in, at, bandOf(score, {90, 70, 50, 25}),
-                             fmtDouble(in, eval.TrunkFlex));
+            return fiveBands(in, at, BandOf(score, vantora::bands::kFlexibility),
+                             fmtDouble(in, "Your reach: %.1f", eval.TrunkFlex));
         });
     }
     case CReportEngine::txtSitups:
     case CReportEngine::txtAbdominal: {
         const bool situps = kind == CReportEngine::txtSitups;
         const long value = situps ? eval.SitUp : eval.Ab;
-        if (value == 0 || !norms_[0])
+        if (value == 0 || !calc_.norms)
             return y;
         const CNorms::norm nk = situps ? CNorms::situp : CNorms::ab;
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
-            const int score = norms_[0]->FindNorm(nk, static_cast<double>(value), 0);
+            const int score = calc_.norms->FindNorm(nk, static_cast<double>(value), 0);
             at = goals(nk, score, situps ? "ONE-MINUTE SIT-UPS" : "ABDOMINAL CRUNCH", at);
-            return fiveBands(in, at, bandOf(score, {90, 70, 50, 25}),
-                             fmtInt(in, static_cast<int>(value)));
+            return fiveBands(
+                in, at,
+                BandOf(score, situps ? std::span<const double>(vantora::bands::kSitUps)
+                                     : std::span<const double>(vantora::bands::kAbdominal)),
+                fmtInt(in, situps ? "Sit-ups in one minute: %i" : "Crunches in one minute: %i",
+                       static_cast<int>(value)));
         });
     }
     case CReportEngine::txtStepTest: {
@@ -492,23 +459,30 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
         const int v = static_cast<int>(eval.Step);
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
+            const auto fmt = fmtInt(in, "Recovery heart rate: %i", v);
             if (male)
-                return fiveBands(in, at, bandBelow(v, {70, 102, 117, 147}), fmtInt(in, v));
+                return fiveBands(in, at, BandBelow(v, vantora::bands::kStepMale), fmt);
             at = skipSections(in, at, 5);
-            return fiveBands(in, at, bandBelow(v, {96, 127, 142, 171}), fmtInt(in, v));
+            return fiveBands(in, at, BandBelow(v, vantora::bands::kStepFemale), fmt);
         });
     }
     case CReportEngine::txtRun: {
-        if (eval.Run == 0 || !norms_[0])
+        if (eval.Run == 0 || !calc_.norms)
             return y;
         const int seconds = static_cast<int>(eval.Run);
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
-            const int score = norms_[0]->FindNorm(CNorms::run, seconds, 0);
+            const int score = calc_.norms->FindNorm(CNorms::run, seconds, 0);
             at = goals(CNorms::run, score, "1.5-MILE RUN", at);
             const int minutes = seconds / 60, rest = seconds % 60;
-            return fiveBands(in, at, bandOf(score, {85, 56, 36, 16}),
-                             [&](int a) { return r.DoFmtLine(dc, in, x, a, minutes, rest); });
+            return fiveBands(in, at, BandOf(score, vantora::bands::kRun), [&](int a) {
+                if (in.is_open())
+                    return r.DoFmtLine(dc, in, x, a, minutes, rest);
+                a = r.CheckPageLen(dc, a, 2, false, false);
+                dc.TextOut(x, a,
+                           vantora::format("Your time: %i minutes %i seconds", {minutes, rest}));
+                return a + dc.LineSpacing();
+            });
         });
     }
     case CReportEngine::txtHeartRecovery: {
@@ -517,7 +491,8 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
         const int v = static_cast<int>(eval.PulseRecovery);
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
-            return fiveBands(in, at, bandOf(v, {50, 40, 30, 20}), fmtInt(in, v));
+            return fiveBands(in, at, BandOf(v, vantora::bands::kHeartRecovery),
+                             fmtInt(in, "Pulse recovery: %i", v));
         });
     }
     case CReportEngine::txtBloodPressure: {
@@ -528,11 +503,13 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
             at = block(in, at);
             if (sys != 0)
-                at = fiveBands(in, at, bandBelow(sys, {119, 129, 139, 159}), fmtInt(in, sys));
+                at = fiveBands(in, at, BandBelow(sys, vantora::bands::kSystolic),
+                               fmtInt(in, "Systolic pressure: %i", sys));
             else
                 at = skipSections(in, at, 5);
             if (dia != 0)
-                at = fiveBands(in, at, bandBelow(dia, {79, 84, 89, 99}), fmtInt(in, dia));
+                at = fiveBands(in, at, BandBelow(dia, vantora::bands::kDiastolic),
+                               fmtInt(in, "Diastolic pressure: %i", dia));
             return at;
         });
     }
@@ -598,7 +575,7 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyC
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) { return block(in, at); });
     case CReportEngine::txtBcBmi:
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
-            at = r.DoFmtLine(dc, in, x, at, o.BodyMassIndex());
+            at = Fmt(in, dc, x, at, "Your Body Mass Index (BMI) is %.1f.", o.BodyMassIndex());
             at = block(in, at);
             at = putHeight(at);
             at = put(unit(CDAOBodyComp::unitWeight), "Weight %.2f kg", "Weight %.2f lb", rec.Weight,
@@ -608,7 +585,8 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyC
         });
     case CReportEngine::txtBcRatio:
         return WithText(kind, dc, x, y, [&](std::ifstream& in, int at) {
-            at = r.DoFmtLine(dc, in, x, at, ratioOf(rec.Waist, rec.Hip));
+            at =
+                Fmt(in, dc, x, at, "Your waist-to-hip ratio is %.2f.", ratioOf(rec.Waist, rec.Hip));
             at = block(in, at);
             at = putWaist(at);
             at = putHip(at);
@@ -705,11 +683,41 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyC
             const double pct = o.GetPctFat();
             const double weight = o.GetWeight();
             at = block(in, at);
-            at = r.DoFmtLine(dc, in, x, at, pct);
-            at = r.DoFmtLine(dc, in, x, at, weight - weight * pct * 0.01);
-            at = r.DoFmtLine(dc, in, x, at, weight * pct * 0.01);
+            if (pct <= 0.0) {
+                // No percent fat could be had: it shows as not tested, and
+                // the weights, rating, graph and goal weights that would be
+                // computed from it are left out.
+                std::string format;
+                if (!in.is_open() || !std::getline(in, format))
+                    format = "Percent body fat: %.1f%%";
+                if (!format.empty() && format.back() == '\r')
+                    format.pop_back();
+                at = r.CheckPageLen(dc, at, 3, false, false);
+                dc.TextOut(x, at, notTested(format));
+                at += ls;
+                dc.TextOut(x, at, kNoTest);
+                at += ls;
+                at = r.DoOneLine(dc, in, x, at, false); // lean weight
+                at = r.DoOneLine(dc, in, x, at, false); // fat weight
+                at = block(in, at);
+                at = block(in, at, false); // the rating
+                if (!male) {
+                    at = block(in, at, false);
+                    at = block(in, at, false);
+                }
+                return block(in, at) + ls;
+            }
+            at = Fmt(in, dc, x, at, "Percent body fat: %.1f%%", pct);
+            at = Fmt(in, dc, x, at, "Lean weight:      %.1f lb", weight - weight * pct * 0.01);
+            at = Fmt(in, dc, x, at, "Fat weight:       %.1f lb", weight * pct * 0.01);
             at = block(in, at);
-            at = r.DoFmtLine(dc, in, x, at, std::string(o.Category()));
+            if (in.is_open())
+                at = r.DoFmtLine(dc, in, x, at, std::string(o.Category()));
+            else {
+                at = r.CheckPageLen(dc, at, 2, false, false);
+                dc.TextOut(x, at, std::string("Your body fat rating: ") + o.Category());
+                at += ls;
+            }
             at = block(in, at);
             const int s = o.FindScore();
             at = DoGraph("BODY COMPOSITION", s, o.ShortGoal(s), o.LongGoal(s), dc, x, at);
@@ -719,8 +727,13 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyC
             }
             at = block(in, at);
             at = r.DoOneLine(dc, in, x, at, true);
-            at = r.DoFmtLine(dc, in, x, at, o.IdealWeight(male ? 12.0 : 22.0));
-            at = r.DoFmtLine(dc, in, x, at, o.IdealWeight(male ? 15.0 : 25.0));
+            const double low = male ? 12.0 : 22.0, high = male ? 15.0 : 25.0;
+            at = Fmt(in, dc, x, at,
+                     male ? "At 12 percent body fat: %.1f lb" : "At 22 percent body fat: %.1f lb",
+                     o.IdealWeight(low));
+            at = Fmt(in, dc, x, at,
+                     male ? "At 15 percent body fat: %.1f lb" : "At 25 percent body fat: %.1f lb",
+                     o.IdealWeight(high));
             return at + ls;
         });
     case CReportEngine::txtBcCalorie:
@@ -756,10 +769,13 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyC
 // ---------------------------------------------------------------------------
 // The report kinds
 
-void CInterpReport::DoIdAndClass(CReportDC& dc, int const& y, long const& id,
-                                 unsigned char const& classIndx) {
+int CInterpReport::DoHead(CReportDC& dc, int const& x, int y, const std::string& title,
+                          long const& id, unsigned char const& classIndx) {
     const int ls = dc.LineSpacing();
-    const int at = report_.GetPageWidth() - 37 * dc.AveCharWidth();
+    const int w = dc.AveCharWidth();
+    const int at = report_.GetPageWidth() - 37 * w;
+    // The title, and the dates below it, end a blank before the right column.
+    y = report_.DoFirstLine(dc, x, y, dc.Fit(title, at - x - w));
     dc.TextOut(at, y - ls, vantora::format("ID: %i", {id}));
     std::string text;
     CDAOCls cls;
@@ -768,7 +784,9 @@ void CInterpReport::DoIdAndClass(CReportDC& dc, int const& y, long const& id,
     if (text.empty())
         CDAOCls::GetClassIndexString(classIndx, text);
     cls.Op(CDAOEFSet::opClose);
-    dc.TextOut(at, y, vantora::insert("Class: %1", {text}));
+    dc.TextOutFit(at, y, vantora::insert("Class: %1", {text}),
+                  report_.GetPageWidth() - report_.GetMargin() - at);
+    return y;
 }
 
 int CInterpReport::DoStrengthTable(CReportDC& dc, int const& x, int y, const CDAOEval& eval) {
@@ -823,24 +841,31 @@ int CInterpReport::DoStrengthTable(CReportDC& dc, int const& x, int y, const CDA
 int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const& id,
                                  CEFOleDateTime date) {
     CDAOMem member;
-    member.FindMember(CDAOSmMem::idMember, id);
-    if (!member.IsOpen() || member.IsEOF())
+    if (!report_.FindMember(member, id))
         return y;
     CDAOEval eval;
-    if (eval.FindEvals(id, date) == 0 || eval.IsEOF())
+    if (eval.FindEvals(id, date) == 0 || eval.IsEOF()) {
+        report_.NothingToPrint(
+            vantora::insert("%1 %2 (ID %3) has no evaluation dated %4",
+                            {member.FirstName, member.LastName, id, date.DateStrLongYear()}));
         return y;
+    }
     const int ls = dc.LineSpacing();
     const int m = x;
+    const int right = report_.GetPageWidth() - report_.GetMargin();
 
     circuit_ = std::make_unique<CCircuit>();
-    CreateEvalObjects(0, member, eval);
+    calc_ = MakeEvalCalc(member, eval, member.Birthday.ElapsedYrs());
 
+    y = DoHead(
+        dc, m, y,
+        vantora::insert("%1 %2 - Test Results Interpretation", {member.FirstName, member.LastName}),
+        id, eval.ClassIndx);
     dc.TextOut(
         m, y,
         vantora::insert("As of Evaluation Dated %1", {eval.EvaluationDate.DateStrLongYear()}));
-    DoIdAndClass(dc, y, id, eval.ClassIndx);
     y += ls;
-    dc.TextOut(m, y, report_.GetCenter().Name);
+    dc.TextOutFit(m, y, report_.GetCenter().Name, right - m);
     y += ls;
     report_.DoDashLine(dc, m, report_.GetPageWidth() - report_.GetMargin(), y);
     y += ls;
@@ -850,7 +875,7 @@ int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const&
     dc.TextOut(m + 4000, y, std::string("Sex: ") + (member.Sex ? "M" : "F"));
     y += 3 * ls;
 
-    const CHeartRate& hr = *heartRate_[0];
+    const CHeartRate& hr = *calc_.heartRate;
     y = report_.CheckPageLen(dc, y, 7, false, false);
     dc.TextOut(m, y, "TRAINING RANGE");
     y += 2 * ls;
@@ -873,7 +898,7 @@ int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const&
 
     const double leg = eval.GetStnVal(circuit_->GetLegStnIndex());
     const double upper = eval.GetStnVal(circuit_->GetUpperStnIndex());
-    if (leg != 0.0 || upper != 0.0 || pctFat_[0] != 0.0 || eval.TrunkFlex != 0.0 ||
+    if (leg != 0.0 || upper != 0.0 || calc_.pctFat != 0.0 || eval.TrunkFlex != 0.0 ||
         eval.SitUp != 0 || eval.Ab != 0 || eval.Run != 0)
         y = DoGraph(eval, dc, m, y);
 
@@ -885,26 +910,35 @@ int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const&
 int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long const& id,
                                     CEFOleDateTime date) {
     CDAOMem member;
-    member.FindMember(CDAOSmMem::idMember, id);
-    if (!member.IsOpen() || member.IsEOF())
+    if (!report_.FindMember(member, id))
         return y;
     CDAOBodyComp rec;
-    if (rec.FindBodyComps(id, date) == 0 || rec.IsEOF())
+    if (rec.FindBodyComps(id, date) == 0 || rec.IsEOF()) {
+        report_.NothingToPrint(
+            vantora::insert("%1 %2 (ID %3) has no body composition dated %4",
+                            {member.FirstName, member.LastName, id, date.DateStrLongYear()}));
         return y;
-    if (!CreateBodyComp(bodyComp_[0], rec, member))
+    }
+    if (!CreateBodyComp(bodyComp_, rec, member))
         return y;
     const int ls = dc.LineSpacing();
     const int m = x;
-    // y is the line below the date line (line 3).
-    DoIdAndClass(dc, y - ls, id, rec.ClassIndx);
-    dc.TextOut(m, y, report_.GetCenter().Name);
+    y = DoHead(dc, m, y,
+               vantora::insert("%1 %2 - Body Composition Interpretation",
+                               {member.FirstName, member.LastName}),
+               id, rec.ClassIndx);
+    dc.TextOut(
+        m, y,
+        vantora::insert("As of Body Composition Dated %1", {rec.BodyCompDate.DateStrLongYear()}));
+    y += ls;
+    dc.TextOutFit(m, y, report_.GetCenter().Name, report_.GetPageWidth() - report_.GetMargin() - m);
     y += ls;
     report_.DoDashLine(dc, m, report_.GetPageWidth() - report_.GetMargin(), y);
     y += ls;
     dc.TextOut(m, y, vantora::format("Age: %i yrs.", {member.Birthday.ElapsedYrs()}));
     dc.TextOut(m + 1400, y, std::string("Sex: ") + (member.Sex ? "M" : "F"));
     y += 3 * ls;
-    CBodyComp& o = *bodyComp_[0];
+    CBodyComp& o = *bodyComp_;
     for (int kind : {CReportEngine::txtBcIntro, CReportEngine::txtBcBmi, CReportEngine::txtBcRatio})
         y = DoText(member, rec, o, kind, dc, m, y);
     switch (rec.Method) {
@@ -926,270 +960,12 @@ int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long con
     return y;
 }
 
-namespace {
-
-// Column positions of the comparison tables.
-struct CmprLayout {
-    int section, item, v1, v2, v3;
-};
-
-} // namespace
-
-int CInterpReport::DoCmprHead(CReportDC& dc, int const& m, int y, long const& id,
-                              const CEFOleDateTime& first, const CEFOleDateTime& second) {
-    const int ls = dc.LineSpacing();
-    dc.TextOut(report_.GetPageWidth() - 15 * dc.AveCharWidth(), y - 2 * ls,
-               vantora::format("ID: %i", {id}));
-    dc.TextOut(m, y, report_.GetCenter().Name);
-    y += ls;
-    const int dashTo = report_.GetPageWidth() - report_.GetMargin();
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += 2 * ls;
-    auto centred = [&](int at, const std::string& text) {
-        dc.TextOut(at - dc.TextWidth(text) / 2, y, text);
-    };
-    centred(m + 400, "Item");
-    centred(m + 2100, first.DateStrLongYear());
-    centred(m + 3100, second.DateStrLongYear());
-    centred(m + 4100, "Difference");
-    y += ls;
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += ls;
-    return y;
-}
-
-int CInterpReport::DoEvalComparison(CReportDC& dc, int const& x, int y, long const& id,
-                                    CEFOleDateTime d0, CEFOleDateTime d1) {
-    CDAOMem member;
-    member.FindMember(CDAOSmMem::idMember, id);
-    if (!member.IsOpen() || member.IsEOF())
-        return y;
-    CDAOEval e[2];
-    if (e[0].FindEvals(id, d0) == 0 || e[0].IsEOF() || e[1].FindEvals(id, d1) == 0 || e[1].IsEOF())
-        return y;
-    circuit_ = std::make_unique<CCircuit>();
-    CreateEvalObjects(0, member, e[0]);
-    CreateEvalObjects(1, member, e[1]);
-
-    const int ls = dc.LineSpacing();
-    const int m = x;
-    const CmprLayout c{m + 50, m + 125, m + 1950, m + 3000, m + 3960};
-    y = DoCmprHead(dc, m, y, id, e[0].EvaluationDate, e[1].EvaluationDate);
-    const int dashTo = report_.GetPageWidth() - report_.GetMargin();
-
-    bool anyNT = false;
-    auto section = [&](const char* head) {
-        y = report_.CheckPageLen(dc, y, 3, false, false);
-        y += ls;
-        dc.TextOut(c.section, y, head);
-        y += ls;
-    };
-    auto rowInt = [&](const std::string& name, long a, long b) {
-        y = report_.CheckPageLen(dc, y, 2, false, false);
-        dc.TextOut(c.item, y, name);
-        anyNT |= DoCmprLine(dc, static_cast<int>(a), static_cast<int>(b), c.v1, c.v2, c.v3, y);
-        y += ls;
-    };
-    auto rowDouble = [&](const std::string& name, double a, double b) {
-        y = report_.CheckPageLen(dc, y, 2, false, false);
-        dc.TextOut(c.item, y, name);
-        anyNT |= DoCmprLine(dc, a, b, c.v1, c.v2, c.v3, y);
-        y += ls;
-    };
-
-    section("PERSONAL DETAILS");
-    rowInt("Age", AgeAt(member.Birthday, e[0].EvaluationDate),
-           AgeAt(member.Birthday, e[1].EvaluationDate));
-    rowDouble("Height", e[0].Height, e[1].Height);
-    rowDouble("Weight", e[0].Weight, e[1].Weight);
-    rowInt("Blood Pressure - Systolic", e[0].RestingBPSystolic, e[1].RestingBPSystolic);
-    rowInt("Blood Pressure - Diastolic", e[0].RestingBPDiastolic, e[1].RestingBPDiastolic);
-
-    section("TRAINING RANGE");
-    const CHeartRate& h0 = *heartRate_[0];
-    const CHeartRate& h1 = *heartRate_[1];
-    rowInt("Resting Heart Rate", e[0].RestingHR, e[1].RestingHR);
-    rowInt("Predicted Maximum Heart Rate", static_cast<long>(h0.PredictedMaximum()),
-           static_cast<long>(h1.PredictedMaximum()));
-    rowInt("Training Range - Lower", static_cast<long>(h0.LowerLevel()),
-           static_cast<long>(h1.LowerLevel()));
-    rowInt("Training Range - Upper", static_cast<long>(h0.UpperLevel()),
-           static_cast<long>(h1.UpperLevel()));
-    rowInt("Training Range - Safe Maximum", static_cast<long>(h0.SafeMaximum()),
-           static_cast<long>(h1.SafeMaximum()));
-
-    section("BODY COMPOSITION");
-    rowDouble("Thigh Skinfold", e[0].ThighSkinFold, e[1].ThighSkinFold);
-    rowDouble("Chest Skinfold", e[0].ChestSkinFold, e[1].ChestSkinFold);
-    rowDouble("Abdomen Skinfold", e[0].AbSkinFold, e[1].AbSkinFold);
-    rowDouble("Tricep Skinfold", e[0].TricepSkinFold, e[1].TricepSkinFold);
-    rowDouble("Suprailiac Skinfold", e[0].SupraSkinFold, e[1].SupraSkinFold);
-    rowDouble("Midaxillary Skinfold", e[0].MidaxSkinFold, e[1].MidaxSkinFold);
-    rowDouble("Subscapular Skinfold", e[0].SubscapSkinFold, e[1].SubscapSkinFold);
-    rowDouble("Body Fat Percentage", pctFat_[0], pctFat_[1]);
-
-    section("FITNESS TESTS");
-    rowDouble("Trunk Flexion", e[0].TrunkFlex, e[1].TrunkFlex);
-    rowInt("1-Minute Sit-Ups", e[0].SitUp, e[1].SitUp);
-    rowInt("1-Minute Ab Crunches", e[0].Ab, e[1].Ab);
-    rowInt("3-Minute Step Test", e[0].Step, e[1].Step);
-    rowInt("1.5-Mile Run (seconds)", e[0].Run, e[1].Run);
-    rowInt("Ergometer Pulse Recovery", e[0].PulseRecovery, e[1].PulseRecovery);
-
-    section("PROGRESSIVE LIFTS");
-    for (int i = 0; i < circuit_->GetNumStations(); ++i) {
-        const char* name = circuit_->GetName(i);
-        rowDouble(name ? name : "", e[0].GetStnVal(i), e[1].GetStnVal(i));
-    }
-
-    section("STRENGTH TESTS");
-    const int legIdx = circuit_->GetLegStnIndex();
-    const int upperIdx = circuit_->GetUpperStnIndex();
-    const double legMult = circuit_->GetLegPressMult();
-    const double chestMult = circuit_->GetChestPressMult();
-    rowDouble("Leg", norms_[0]->FindAdjScore(CNorms::leg, e[0].GetStnVal(legIdx), legMult),
-              norms_[1]->FindAdjScore(CNorms::leg, e[1].GetStnVal(legIdx), legMult));
-    rowDouble("Upper Body",
-              norms_[0]->FindAdjScore(CNorms::upper, e[0].GetStnVal(upperIdx), chestMult),
-              norms_[1]->FindAdjScore(CNorms::upper, e[1].GetStnVal(upperIdx), chestMult));
-
-    y = report_.CheckPageLen(dc, y, 3, false, false);
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += ls;
-    if (anyNT) {
-        dc.TextOut(m, y, kNoTest);
-        y += ls;
-    }
-    return y;
-}
-
-int CInterpReport::DoBodyCompComparison(CReportDC& dc, int const& x, int y, long const& id,
-                                        CEFOleDateTime d0, CEFOleDateTime d1) {
-    CDAOMem member;
-    member.FindMember(CDAOSmMem::idMember, id);
-    if (!member.IsOpen() || member.IsEOF())
-        return y;
-    CDAOBodyComp b[2];
-    if (b[0].FindBodyComps(id, d0) == 0 || b[0].IsEOF() || b[1].FindBodyComps(id, d1) == 0 ||
-        b[1].IsEOF())
-        return y;
-    if (!CreateBodyComp(bodyComp_[0], b[0], member) || !CreateBodyComp(bodyComp_[1], b[1], member))
-        return y;
-    const CBodyComp& o0 = *bodyComp_[0];
-    const CBodyComp& o1 = *bodyComp_[1];
-
-    const int ls = dc.LineSpacing();
-    const int m = x;
-    const CmprLayout c{m + 50, m + 125, m + 1950, m + 3000, m + 3960};
-    y = DoCmprHead(dc, m, y, id, b[0].BodyCompDate, b[1].BodyCompDate);
-    const int dashTo = report_.GetPageWidth() - report_.GetMargin();
-
-    bool anyNT = false;
-    auto section = [&](const char* head) {
-        y = report_.CheckPageLen(dc, y, 3, false, false);
-        y += ls;
-        dc.TextOut(c.section, y, head);
-        y += ls;
-    };
-    auto rowInt = [&](const char* name, int a, int bb) {
-        y = report_.CheckPageLen(dc, y, 2, false, false);
-        dc.TextOut(c.item, y, name);
-        anyNT |= DoCmprLine(dc, a, bb, c.v1, c.v2, c.v3, y);
-        y += ls;
-    };
-    auto rowDouble = [&](const char* name, double a, double bb) {
-        y = report_.CheckPageLen(dc, y, 2, false, false);
-        dc.TextOut(c.item, y, name);
-        anyNT |= DoCmprLine(dc, a, bb, c.v1, c.v2, c.v3, y);
-        y += ls;
-    };
-    // Two texts without a difference.
-    auto rowText = [&](const char* name, const std::string& a, const std::string& bb) {
-        y = report_.CheckPageLen(dc, y, 2, false, false);
-        dc.TextOut(c.item, y, name);
-        dc.TextOut(c.v1, y, a);
-        dc.TextOut(c.v2, y, bb);
-        y += ls;
-    };
-
-    // Both records are compared in the units of the calculations (inches,
-    // pounds, millimetres, degrees Fahrenheit), whatever units they were
-    // entered in.
-    section("PERSONAL DETAILS");
-    rowInt("Age", AgeAt(member.Birthday, b[0].BodyCompDate),
-           AgeAt(member.Birthday, b[1].BodyCompDate));
-    rowText("Activity Level", CDAOBodyComp::GetActLevelStrAbbr(b[0].ActivityLevel),
-            CDAOBodyComp::GetActLevelStrAbbr(b[1].ActivityLevel));
-
-    section("BODY MASS INDEX");
-    rowDouble("Height", o0.GetHeight(), o1.GetHeight());
-    rowDouble("Weight", o0.GetWeight(), o1.GetWeight());
-    rowDouble("Body Mass Index", o0.BodyMassIndex(), o1.BodyMassIndex());
-
-    section("WAIST-TO-HIP RATIO");
-    rowDouble("Waist Circumference", b[0].ConvertWaist(), b[1].ConvertWaist());
-    rowDouble("Hip Circumference", b[0].ConvertHip(), b[1].ConvertHip());
-    rowDouble("Waist-to-Hip Ratio", ratioOf(b[0].ConvertWaist(), b[0].ConvertHip()),
-              ratioOf(b[1].ConvertWaist(), b[1].ConvertHip()));
-
-    section("BODY COMPOSITION");
-    rowText("Measurement Method", CDAOBodyComp::GetMethodStr(b[0].Method),
-            CDAOBodyComp::GetMethodStr(b[1].Method));
-    rowDouble("Body Fat Percentage", o0.GetPctFat(), o1.GetPctFat());
-
-    if (b[0].Method == CDAOBodyComp::methodSkinFold &&
-        b[1].Method == CDAOBodyComp::methodSkinFold) {
-        section("SKIN FOLD MEASUREMENTS");
-        struct Fold {
-            const char* name;
-            double CDAOBodyComp::*field;
-        };
-        const Fold folds[] = {
-            {"Thigh Skinfold", &CDAOBodyComp::ThighSkinFold},
-            {"Chest Skinfold", &CDAOBodyComp::ChestSkinFold},
-            {"Abdomen Skinfold", &CDAOBodyComp::AbSkinFold},
-            {"Tricep Skinfold", &CDAOBodyComp::TricepSkinFold},
-            {"Suprailiac Skinfold", &CDAOBodyComp::SupraSkinFold},
-            {"Midaxillary Skinfold", &CDAOBodyComp::MidaxSkinFold},
-            {"Subscapular Skinfold", &CDAOBodyComp::SubscapSkinFold},
-        };
-        for (const Fold& f : folds)
-            rowDouble(f.name, b[0].ConvertSkinFold(b[0].*f.field),
-                      b[1].ConvertSkinFold(b[1].*f.field));
-    }
-    if (b[0].Method == CDAOBodyComp::methodHydrostatic &&
-        b[1].Method == CDAOBodyComp::methodHydrostatic) {
-        section("HYDROSTATIC MEASUREMENTS");
-        rowDouble("Water Temperature", b[0].ConvertH2OTemp(), b[1].ConvertH2OTemp());
-        rowDouble("Wet Weight", b[0].ConvertWetWeight(), b[1].ConvertWetWeight());
-        rowDouble("Tare Weight", b[0].ConvertTareWeight(), b[1].ConvertTareWeight());
-        auto formula = [](const CDAOBodyComp& r) {
-            return std::string((r.Flags & kBrozek) ? "Brozek" : "Siri");
-        };
-        rowText("Calculation Formula", formula(b[0]), formula(b[1]));
-    }
-
-    y = report_.CheckPageLen(dc, y, 3, false, false);
-    report_.DoDashLine(dc, m, dashTo, y);
-    y += ls;
-    if (anyNT) {
-        dc.TextOut(m, y, kNoTest);
-        y += ls;
-    }
-    return y;
-}
-
-int CInterpReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-                          CEFOleDateTime& date1, std::string&, std::string&, std::string&) {
+int CInterpReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0) {
     switch (report_.GetReport()) {
     case CReportEngine::rptTestResults:
         return DoTestResults(dc, x, y, id, date0);
-    case CReportEngine::rptEvalComparison:
-        return DoEvalComparison(dc, x, y, id, date0, date1);
     case CReportEngine::rptBodyCompInterp:
         return DoBodyCompInterp(dc, x, y, id, date0);
-    case CReportEngine::rptBodyCompComparison:
-        return DoBodyCompComparison(dc, x, y, id, date0, date1);
     default:
         return y;
     }

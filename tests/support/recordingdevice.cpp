@@ -17,8 +17,8 @@ public:
     Type type() const override { return QPaintEngine::User; }
 
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
-        device_.Add({CRecordingDevice::Item::Text, 0, round(p.x()), round(p.y()), 0, 0,
-                     item.text().toStdString()});
+        device_.Add({CRecordingDevice::Item::Text, 0, round(p.x()), round(p.y()),
+                     round(p.x() + item.width()), 0, item.text().toStdString()});
     }
     void drawLines(const QLineF* lines, int count) override {
         for (int i = 0; i < count; ++i)

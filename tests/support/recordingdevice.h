@@ -17,7 +17,8 @@ public:
         enum Kind { Text, Line, Rect };
         Kind kind;
         int page; // 0-based
-        // Text: the baseline point at x, y. Line: from x, y to x2, y2.
+        // Text: the baseline point at x, y, and the end of its advance at x2.
+        // Line: from x, y to x2, y2.
         // Rect: top-left x, y and bottom-right x2, y2.
         int x, y, x2, y2;
         std::string text;
