@@ -17,8 +17,11 @@
 
 #include "support/facility.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -240,28 +243,52 @@ TEST_F(Sheet, EveryPageAndDialogRendersWithItsFields) {
     auto grab = [shots](QWidget& w, const QString& name) {
         w.show();
         QApplication::processEvents();
-        const QPixmap image = w.grab();
-        EXPECT_FALSE(image.isNull()) << name.toStdString();
+        const QImage image = w.grab().toImage();
+        // Something was drawn: not one colour all over.
+        bool drawn = false;
+        for (int y = 0; y < image.height() && !drawn; ++y)
+            for (int x = 0; x < image.width() && !drawn; ++x)
+                drawn = image.pixel(x, y) != image.pixel(0, 0);
+        EXPECT_TRUE(drawn) << name.toStdString();
         if (shots) {
             EXPECT_TRUE(
                 image.save(QDir(QString::fromUtf8(shots)).filePath(name + QStringLiteral(".png"))));
         }
     };
+    // The controls a user types into, picks or presses, shown on a widget.
+    auto fields = [](const QWidget& w) {
+        int n = 0;
+        for (const QWidget* c : w.findChildren<QWidget*>()) {
+            const bool entry = qobject_cast<const QAbstractSpinBox*>(c) ||
+                               qobject_cast<const QComboBox*>(c) ||
+                               qobject_cast<const QAbstractButton*>(c) ||
+                               (qobject_cast<const QLineEdit*>(c) &&
+                                !qobject_cast<const QAbstractSpinBox*>(c->parent()));
+            n += entry && c->isVisibleTo(&w);
+        }
+        return n;
+    };
+    // Profile: 8 texts and the state list; defaults: 8 choice pairs, 3
+    // numbers, 2 lists; kiosk: 4 pairs, 3 numbers, 3 message lines, 5 colour
+    // buttons; options: 13 names and abbreviations; categories: 6 names and
+    // their buttons; minimums: 2; bonuses: 3 x 2; password: 1; About: none.
+    const int expected[] = {9, 21, 19, 26, 12, 2, 6, 1, 0};
     CAdminSheet sheet;
-    sheet.resize(760, 620);
     facility.notices().clear();
     for (int i = 0; i < sheet.PageCount(); ++i) {
         sheet.SetActivePage(i);
-        EXPECT_GE(sheet.Page(i)->children().size(), 2) << i;
+        EXPECT_EQ(fields(*sheet.Page(i)), expected[i]) << sheet.Page(i)->Title().toStdString();
         grab(sheet, QStringLiteral("admin_page%1").arg(i + 1));
     }
     // The two first-activation warnings, once each.
     EXPECT_EQ(facility.notices().count(), 2u);
 
     CCourDlg courses("FIT", 1, &sheet);
+    EXPECT_EQ(courses.findChildren<QLineEdit*>().size(), 20);
     EXPECT_EQ(courses.NameEdit(0)->text(), QStringLiteral("FIT 101"));
     grab(courses, QStringLiteral("admin_courses"));
     CSecDlg sections("FIT", "FIT 101", 1, &sheet);
+    EXPECT_EQ(sections.findChildren<QLineEdit*>().size(), 10);
     EXPECT_EQ(sections.NameEdit(0)->text(), QStringLiteral("01"));
     grab(sections, QStringLiteral("admin_sections"));
     CPassDlg password;
