@@ -235,8 +235,10 @@ int CDAOBodyComp::Restore(std::ifstream& in, char const& delimiter, long const& 
         }
         if (!ParseLong(f[i], 0, MaxFlags, Flags))
             return lineDamaged;
-        if ((memberId != 0 && id != memberId) || !members.Exists(id))
+        if (memberId != 0 && id != memberId)
             return linePassed;
+        if (!members.Exists(id))
+            return members.Failed() ? lineFailed : linePassed;
         AddNewAsIs();
         MemberID = id;
         BodyCompDate = date;

@@ -1421,9 +1421,11 @@ std::string CDAOEFSet::RestoreMessage(RestoreSummary const& summary) {
 }
 
 bool CDAOEFSet::RestoreStoreReady() {
-    if (GetDBPath().empty())
-        return false; // reported when the set was made
-    return vantora::db::openStore(GetDefaultDBName()) != nullptr;
+    m_restore = RestoreSummary{};
+    // An unset folder was reported when the set was made.
+    m_restore.stopped =
+        GetDBPath().empty() || vantora::db::openStore(GetDefaultDBName()) == nullptr;
+    return !m_restore.stopped;
 }
 
 void CDAOEFSet::AddNewAsIs() {

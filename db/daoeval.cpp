@@ -206,8 +206,10 @@ int CDAOEval::Restore(std::ifstream& in, char const& delimiter, long const& memb
             !ParseLong(f[1], 0, LONG_MAX, evaluationId) || !evals.TakeFields(f, 2) ||
             !bodyComps.TakeFields(f, Parts) || !circuit.TakeFields(f, Stations))
             return lineDamaged;
-        if ((memberId != 0 && id != memberId) || !members.Exists(id))
+        if (memberId != 0 && id != memberId)
             return linePassed;
+        if (!members.Exists(id))
+            return members.Failed() ? lineFailed : linePassed;
         if (evaluationId == 0 || CDAOSmEval::IsIDInUse(evaluationId)) {
             if (nextId == 0)
                 nextId = evals.GenerateIDNum();

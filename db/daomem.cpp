@@ -342,6 +342,8 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
         for (; !lookup.IsEOF(); lookup.Op(opMoveNext))
             storedIds.insert(lookup.MemberID);
     }
+    // Without the stored ids nothing can be restored soundly (reported).
+    const bool lookupFailed = lookup.LastOpFailed();
     std::vector<std::string> f;
     const int restored =
         RestoreRecords(in, "mem", memberId, keepExisting, [&](std::string const& line) {
@@ -359,6 +361,8 @@ int CDAOMem::Restore(std::ifstream& in, char const& delimiter, long const& membe
                 return lineDamaged;
             if (memberId != 0 && id != memberId)
                 return linePassed;
+            if (lookupFailed)
+                return lineFailed;
             // Any record of the member counts, with or without a card.
             bool exists = false;
             if (memberId == 0) {

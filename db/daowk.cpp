@@ -242,8 +242,10 @@ int CDAOWk::Restore(std::ifstream& in, char const& delimiter, long const& member
                 return lineDamaged;
             SetStnVal(i, v);
         }
-        if ((memberId != 0 && id != memberId) || !members.Exists(id))
+        if (memberId != 0 && id != memberId)
             return linePassed;
+        if (!members.Exists(id))
+            return members.Failed() ? lineFailed : linePassed;
         AddNewAsIs();
         MemberID = id;
         ClassIndx = ClassUnknown; // the class of another facility means nothing here

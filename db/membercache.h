@@ -10,8 +10,12 @@
 class CMemberCache {
 public:
     bool Exists(long id);
+    // Whether the last lookup could not be made (reported): the answer
+    // of Exists then means nothing.
+    bool Failed() const { return failed_; }
 
 private:
     CDAOSmMem members_;
     std::unordered_map<long, bool> known_;
+    bool failed_ = false;
 };

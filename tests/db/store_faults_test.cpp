@@ -1,11 +1,21 @@
-// Stores on a disk that fills up: what the record sets report and keep.
+// Stores on a disk that fills up, or that cannot be opened at all: what the
+// record sets and the restores report and keep.
 
+#include "db/connection.h"
 #include "db/daosmmem.h"
 
+#include "exportlines.h"
 #include "support/facility.h"
 #include "support/faultydisk.h"
+#include "support/testsupport.h"
 
 #include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
 
 using namespace vantora::test;
 
@@ -21,6 +31,18 @@ bool addMember(long id) {
     return !m.LastOpFailed();
 }
 
+// Commits every millisecond while it lives, so that a restore commits often.
+class FrequentCommits {
+public:
+    FrequentCommits() { vantora::db::setBatchInterval(1); }
+    ~FrequentCommits() { vantora::db::setBatchInterval(old_); }
+    FrequentCommits(const FrequentCommits&) = delete;
+    FrequentCommits& operator=(const FrequentCommits&) = delete;
+
+private:
+    int old_ = vantora::db::batchInterval();
+};
+
 TEST(FaultyDisk, AFailedCommitIsReportedAndLeavesNoRow) {
     FaultyDisk disk;
     Facility facility;
@@ -33,5 +55,129 @@ TEST(FaultyDisk, AFailedCommitIsReportedAndLeavesNoRow) {
     EXPECT_TRUE(addMember(3));
     EXPECT_EQ(facility.count("members.mdb", "SELECT count(*) FROM Members"), 2);
 }
+
+std::string kindTestName(const testing::TestParamInfo<Kind>& info) {
+    return kindName(info.param);
+}
+
+class RestoreOnAFullDisk : public testing::TestWithParam<Kind> {};
+
+TEST_P(RestoreOnAFullDisk, CountsWhatReachedTheStoreAndFinishesWhenRunAgain) {
+    const Kind kind = GetParam();
+    constexpr int Lines = 400;
+    FaultyDisk disk;
+    Facility facility;
+    if (kind != Kind::Members)
+        addPlainMembers(facility, 20);
+    const std::string path = facility.backFolder() + "restore.dat";
+    writeFile(path, kind, Lines, 20);
+    FrequentCommits often;
+
+    disk.FailCommit("members.mdb", 3);
+    const auto first = restoreFile(kind, path);
+    EXPECT_TRUE(disk.Tripped());
+    EXPECT_TRUE(first.stopped);
+    EXPECT_GT(first.restored, 0);
+    EXPECT_LT(first.restored, Lines);
+    EXPECT_EQ(wholeRecords(facility, kind), first.restored);
+    EXPECT_EQ(strayRows(facility, kind), 0);
+    EXPECT_EQ(facility.notices()->count(), 1u) << facility.notices()->last();
+
+    disk.Heal();
+    const auto second = restoreFile(kind, path);
+    EXPECT_FALSE(second.stopped);
+    EXPECT_EQ(first.restored + second.restored, Lines);
+    EXPECT_EQ(wholeRecords(facility, kind), Lines);
+    EXPECT_EQ(strayRows(facility, kind), 0);
+    EXPECT_EQ(facility.count("members.mdb", "SELECT count(*) FROM RestoreProgress"), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryReader, RestoreOnAFullDisk,
+                         testing::Values(Kind::Members, Kind::Workouts, Kind::BodyComps,
+                                         Kind::Evaluations),
+                         kindTestName);
+
+// A store that cannot be used: each reader shows one message, stores
+// nothing and reports 0.
+struct BrokenStore {
+    const char* name;
+    std::function<void(Facility&)> breakIt;
+};
+
+void overwrite(const std::string& path, const std::string& content) {
+    std::filesystem::remove(path + "-wal");
+    std::filesystem::remove(path + "-shm");
+    std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
+}
+
+const BrokenStore BrokenStores[] = {
+    {"Missing", [](Facility& f) { std::filesystem::remove(f.storePath("members.mdb")); }},
+    {"NotADatabase",
+     [](Facility& f) { overwrite(f.storePath("members.mdb"), "member list\n1|2|3\n"); }},
+    {"Empty", [](Facility& f) { overwrite(f.storePath("members.mdb"), ""); }},
+    {"TableMissing", [](Facility& f) { f.exec("members.mdb", "DROP TABLE Enrollments"); }},
+};
+
+class RestoreFromABrokenStore : public testing::TestWithParam<std::tuple<Kind, int>> {};
+
+TEST_P(RestoreFromABrokenStore, ShowsOneMessageAndStoresNothing) {
+    const auto [kind, which] = GetParam();
+    Facility facility;
+    addPlainMembers(facility, 5);
+    const std::string path = facility.backFolder() + "restore.dat";
+    writeFile(path, kind, 30, 5);
+    BrokenStores[which].breakIt(facility);
+    const auto summary = restoreFile(kind, path);
+    EXPECT_EQ(summary.restored, 0);
+    EXPECT_TRUE(summary.stopped);
+    EXPECT_EQ(facility.notices()->count(), 1u) << facility.notices()->last();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryReader, RestoreFromABrokenStore,
+    testing::Combine(testing::Values(Kind::Members, Kind::Workouts, Kind::BodyComps,
+                                     Kind::Evaluations),
+                     testing::Range(0, static_cast<int>(std::size(BrokenStores)))),
+    [](const testing::TestParamInfo<std::tuple<Kind, int>>& info) {
+        return std::string(kindName(std::get<0>(info.param))) +
+               BrokenStores[std::get<1>(info.param)].name;
+    });
+
+class RestoreWithoutAStore : public testing::TestWithParam<Kind> {};
+
+TEST_P(RestoreWithoutAStore, UnsetFolderShowsOneMessage) {
+    Facility facility;
+    const std::string path = facility.backFolder() + "restore.dat";
+    writeFile(path, GetParam(), 10, 5);
+    ScopedEnv unset("VANTO_DB", nullptr);
+    const auto summary = restoreFile(GetParam(), path);
+    EXPECT_EQ(summary.restored, 0);
+    EXPECT_EQ(facility.notices()->count(), 1u);
+}
+
+TEST_P(RestoreWithoutAStore, StoreLockedByAnotherProgramShowsOneMessage) {
+    const Kind kind = GetParam();
+    Facility facility;
+    addPlainMembers(facility, 5);
+    const std::string path = facility.backFolder() + "restore.dat";
+    writeFile(path, kind, 10, 5);
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(facility.storePath("members.mdb").c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr), SQLITE_OK);
+    const int busy = vantora::db::busyTimeout();
+    vantora::db::setBusyTimeout(50);
+    const auto summary = restoreFile(kind, path);
+    vantora::db::setBusyTimeout(busy);
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+    EXPECT_EQ(summary.restored, 0);
+    EXPECT_EQ(facility.notices()->count(), 1u) << facility.notices()->last();
+    EXPECT_EQ(wholeRecords(facility, kind), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryReader, RestoreWithoutAStore,
+                         testing::Values(Kind::Members, Kind::Workouts, Kind::BodyComps,
+                                         Kind::Evaluations),
+                         kindTestName);
 
 } // namespace
