@@ -57,6 +57,13 @@ public:
     // The first category of the catalog with its first course and that
     // course's first section; false when the catalog has no category.
     bool SetDefaultClass();
+    // The class a member was saved with becomes the default for new members.
+    void SetDefaultClass(const std::string& category, const std::string& course,
+                         const std::string& section) {
+        defaultCategory_ = category;
+        defaultCourse_ = course;
+        defaultSection_ = section;
+    }
 
     // The settings as read at start-up (their sets are closed).
     const CDAOCenter& Center() const { return center_; }
