@@ -278,18 +278,30 @@ int CReportEngine::DoLines(CReportDC& dc, std::ifstream& in, int const& x, int y
                            bool const& print) {
     if (!in.is_open() || in.peek() == std::char_traits<char>::eof())
         return y;
+    std::vector<std::string> lines;
+    bool marker = false;
     std::string line;
     while (ReadTextLine(in, line)) {
         if (!line.empty() && line.front() == '@') {
-            if (print)
-                y += dc.LineSpacing();
+            marker = true;
             break;
         }
-        if (print) {
-            y = CheckPageLen(dc, y, 2, false, false);
-            y = PrintLine(dc, x, y, line);
-        }
+        lines.push_back(line);
     }
+    if (!print)
+        return y;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // A heading (the first line of a block, or a line before a blank
+        // line) keeps the next line of text with it on its page.
+        const bool heading =
+            !lines[i].empty() && i + 1 < lines.size() && (i == 0 || lines[i + 1].empty());
+        const bool blankNext = i + 1 < lines.size() && lines[i + 1].empty();
+        const int keep = heading ? (blankNext && i + 2 < lines.size() ? 4 : 3) : 2;
+        y = CheckPageLen(dc, y, keep, false, false);
+        y = PrintLine(dc, x, y, lines[i]);
+    }
+    if (marker)
+        y += dc.LineSpacing();
     return y;
 }
 

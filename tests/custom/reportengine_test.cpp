@@ -205,6 +205,15 @@ TEST_F(EngineOnDevice, BlocksArePrintedOrSkippedWhole) {
               3 * ls() + QFontMetrics(dc->GetFont(), device.get()).ascent());
 }
 
+TEST_F(EngineOnDevice, AHeadingNeverEndsAPage) {
+    start(CReportEngine::rptTestResults);
+    auto in = openText("HEADING\n\nText one\nText two\n@\n");
+    engine.DoLines(*dc, in, 50, 63 * ls(), true);
+    ASSERT_EQ(device->Pages(), 2);
+    EXPECT_EQ(device->Find("HEADING")->page, 1);
+    EXPECT_EQ(device->Find("Text one")->page, 1);
+}
+
 TEST_F(EngineOnDevice, OneLineReaderAndLongLines) {
     start(CReportEngine::rptTestResults);
     auto in = openText("shown\r\nhidden\n" + std::string(450, 'x') + "\nnext\n");
