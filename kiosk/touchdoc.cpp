@@ -77,8 +77,12 @@ void CVantoraTouchDoc::SetState(TouchState s) {
         optionIndex_ = 0;
         digits_ = 0;
     }
+    Notify(Change::Screen);
+}
+
+void CVantoraTouchDoc::Notify(Change change) {
     if (onChanged)
-        onChanged();
+        onChanged(change);
 }
 
 // ---- inputs ---------------------------------------------------------------
@@ -94,15 +98,14 @@ bool CVantoraTouchDoc::Input(int value, bool fromKey) {
             idText_ += char('0' + value);
             if (touch_.CodeLen > 0 && idText_.size() == touch_.CodeLen)
                 Submit();
-            else if (onChanged)
-                onChanged();
+            else
+                Notify(Change::Content);
             return true;
         }
         if (value == CTouchInput::Back) {
             if (!idText_.empty())
                 idText_.pop_back();
-            if (onChanged)
-                onChanged();
+            Notify(Change::Content);
             return true;
         }
         if (value == CTouchInput::Enter) {
@@ -200,8 +203,8 @@ void CVantoraTouchDoc::OptionDigit(int digit) {
     const int limit = Flag(CDAODef::defThreeDigits) ? 3 : 2;
     if (digits_ >= limit)
         OptionEnter();
-    else if (onChanged)
-        onChanged();
+    else
+        Notify(Change::Content);
 }
 
 void CVantoraTouchDoc::OptionEnter() {
@@ -219,8 +222,7 @@ void CVantoraTouchDoc::OptionBack() {
     if (digits_ > 0) {
         fieldText_[optionIndex_] = "0";
         digits_ = 0;
-        if (onChanged)
-            onChanged();
+        Notify(Change::Content);
         return;
     }
     workout_.SetStnVal(optionIndex_, 0);
@@ -232,16 +234,14 @@ void CVantoraTouchDoc::OptionBack() {
     }
     --optionIndex_;
     fieldText_[optionIndex_] = "0";
-    if (onChanged)
-        onChanged();
+    Notify(Change::Content);
 }
 
 void CVantoraTouchDoc::Advance() {
     if (std::size_t(optionIndex_ + 1) < options_.size()) {
         ++optionIndex_;
         fieldText_[optionIndex_] = std::to_string(workout_.GetStnVal(optionIndex_));
-        if (onChanged)
-            onChanged();
+        Notify(Change::Content);
     } else {
         optionIndex_ = 0;
         SetState(ConfirmWorkout);
@@ -311,8 +311,7 @@ void CVantoraTouchDoc::TimerExpired(int id) {
     switch (id) {
     case BlinkTimer:
         messageVisible_ = !messageVisible_;
-        if (onChanged)
-            onChanged();
+        Notify(Change::Blink);
         break;
     case DefaultTimer:
     case ExitTimer:

@@ -71,8 +71,12 @@ public:
     // Closing: offers to turn the open check-ins into workouts.
     void OnCloseDocument();
 
-    // Called after every change the view must draw.
-    std::function<void()> onChanged;
+    // What changed for the view: a screen was entered (its timers start
+    // afresh), the screen's content changed (typed digits, the field being
+    // entered), or the blinking message field toggled (nothing else moves).
+    enum class Change { Screen, Content, Blink };
+    // Called after every change the view must show.
+    std::function<void(Change)> onChanged;
     // Shows a "please wait" notice while records are written; null hides it.
     std::function<void(const char* text)> onBusy;
 
@@ -129,6 +133,7 @@ public:
 
 private:
     void SetState(TouchState s);
+    void Notify(Change change);
     void Submit();
     void LoadBonusCount(const CDAOCls& cls);
     void LoadPeriodTotals();

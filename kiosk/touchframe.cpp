@@ -11,7 +11,9 @@
 
 CMainFrame::CMainFrame(CVantoraTouchDoc& doc) : doc_(doc) {
     setWindowTitle(QString::fromLatin1(Title));
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    // A caption without a system menu or window buttons: the program is
+    // closed with Ctrl+X only.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     view_ = new CVantoraTouchView(doc, this);

@@ -1,7 +1,7 @@
 #pragma once
-// The kiosk's main window: frameless, filling the screen, titled
-// "VantoraTouch", closed only with Ctrl+X. Closing offers to move the open
-// check-ins and writes every queued workout.
+// The kiosk's main window: maximized, with the caption "VantoraTouch" but
+// no system menu or window buttons, closed only with Ctrl+X. Closing offers
+// to move the open check-ins and writes every queued workout.
 
 #include <QDialog>
 #include <QWidget>

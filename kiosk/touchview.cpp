@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int IdIdField = 143;
@@ -33,6 +35,18 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+QFont Scaled(QFont f, double k) {
+    f.setPixelSize(std::max(1, int(f.pixelSize() * k)));
+    return f;
+}
+
+// A face a step smaller, in proportion to how much too wide its text is.
+QFont Narrowed(QFont f, int room, int width) {
+    const int px = f.pixelSize();
+    f.setPixelSize(std::max(1, std::min(px - 1, int(px * double(room) / width))));
+    return f;
+}
+
 } // namespace
 
 CVantoraTouchView::CVantoraTouchView(CVantoraTouchDoc& doc, QWidget* parent)
@@ -43,7 +57,7 @@ CVantoraTouchView::CVantoraTouchView(CVantoraTouchDoc& doc, QWidget* parent)
     idle_.setSingleShot(true);
     idle_.setInterval(IdleFlushMs);
     connect(&idle_, &QTimer::timeout, this, [this] { doc_.Idle(); });
-    doc_.onChanged = [this] { Changed(); };
+    doc_.onChanged = [this](CVantoraTouchDoc::Change c) { Changed(c); };
     // The document may already show its first screen: arm what it needs.
     ArmTimers();
     idle_.start();
@@ -136,41 +150,52 @@ void CVantoraTouchView::resizeEvent(QResizeEvent*) {
     Arrange();
 }
 
-void CVantoraTouchView::Changed() {
-    ArmTimers();
-    if (doc_.State() == CVantoraTouchDoc::IdPrompt)
-        idle_.start();
-    else
-        idle_.stop();
+void CVantoraTouchView::Changed(CVantoraTouchDoc::Change change) {
+    if (change == CVantoraTouchDoc::Change::Blink) {
+        // Only the message field changes: the countdowns run on, and no
+        // button is moved while a member may be pressing it.
+        static_cast<QLabel*>(controls_[IdMessageField])
+            ->setText(doc_.MessageVisible() ? messageText_ : QString());
+        return;
+    }
+    if (change == CVantoraTouchDoc::Change::Screen) {
+        ArmTimers();
+        if (doc_.State() == CVantoraTouchDoc::IdPrompt)
+            idle_.start();
+        else
+            idle_.stop();
+    }
     Arrange();
     update();
 }
 
+int CVantoraTouchView::Period(int ms) const {
+    return std::max(1, int(ms * timeScale_));
+}
+
+void CVantoraTouchView::SetTimeScale(double factor) {
+    timeScale_ = factor;
+    idle_.setInterval(Period(IdleFlushMs));
+    ArmTimers();
+    if (idle_.isActive())
+        idle_.start();
+}
+
 void CVantoraTouchView::ArmTimers() {
-    // Every change of screen restarts the countdowns it arms; a blink tick
-    // only redraws and keeps the timers running.
-    const auto wanted = doc_.Timers();
-    for (auto& [id, t] : timers_) {
-        const bool keep = std::any_of(wanted.begin(), wanted.end(), [id = id](const auto& w) {
-            return w.id == id && w.repeating;
-        });
-        if (!keep)
-            t->stop();
-    }
-    for (const auto& spec : wanted) {
+    // Entering a screen stops the timers of the screen left and starts its
+    // own afresh; each then runs on its own until it expires or the screen
+    // is left.
+    for (auto& [id, t] : timers_)
+        t->stop();
+    for (const auto& spec : doc_.Timers()) {
         auto& t = timers_[spec.id];
         if (!t) {
             t = std::make_unique<QTimer>();
-            connect(t.get(), &QTimer::timeout, this, [this, id = spec.id] {
-                if (id != CVantoraTouchDoc::BlinkTimer)
-                    timers_[id]->stop();
-                doc_.TimerExpired(id);
-            });
+            connect(t.get(), &QTimer::timeout, this,
+                    [this, id = spec.id] { doc_.TimerExpired(id); });
         }
-        if (spec.repeating && t->isActive())
-            continue;
         t->setSingleShot(!spec.repeating);
-        t->start(spec.periodMs);
+        t->start(Period(spec.periodMs));
     }
 }
 
@@ -249,13 +274,14 @@ bool CVantoraTouchView::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int areaLeft) {
+CVantoraTouchView::Placed CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre,
+                                                   Lane lane) {
     const int g = layout_.Gap();
     const QColor white(Qt::white);
     const QColor prim = Colour(doc_.Touch().PrimFrmClr);
     const QColor sec = Colour(doc_.Touch().SecFrmClr);
-    QFont font = FontOf(block.font);
-    QFont titleFont = large_;
+    QFont font = Scaled(FontOf(block.font), scale_);
+    QFont titleFont = Scaled(large_, scale_);
 
     // Size of the block: widest line, summed line heights.
     int width = 0;
@@ -269,17 +295,14 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
         }
     };
     measure();
-    // Room for the text between the frames: a block wider than its area
-    // gets a smaller face rather than running under the keypad or off the
-    // screen.
-    const int right = screen_.wholeWidth ? layout_.W : layout_.KeypadLeft() - g;
-    const int room = block.kind == CTouchBlock::Area      ? right - 3 * g - areaLeft
-                     : block.kind == CTouchBlock::Centred ? right - 2 * g
-                                                          : right - 9 * g;
-    if (width > room && room > 0) {
-        const double k = double(room) / width;
-        font.setPixelSize(std::max(1, int(font.pixelSize() * k)));
-        titleFont.setPixelSize(std::max(1, int(titleFont.pixelSize() * k)));
+    // A block wider than its lane gets a smaller face rather than running
+    // under the keypad or off the screen.
+    const int frame =
+        block.kind == CTouchBlock::Framed || block.kind == CTouchBlock::Message ? 4 * g : 0;
+    const int room = lane.Width() - 2 * frame;
+    while (width > room && room > 0 && font.pixelSize() > 1) {
+        titleFont = Narrowed(titleFont, room, width);
+        font = Narrowed(font, room, width);
         measure();
     }
     const QFontMetrics fm(font);
@@ -287,9 +310,11 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
 
     if (block.kind == CTouchBlock::Centred) {
         for (const std::string& line : block.lines) {
-            // Centred on the centre line, but never starting off the screen.
+            // Centred on the centre line, kept inside the lane.
             const int w = fm.horizontalAdvance(Q(line));
-            ops_.push_back({QRect(std::max(g, centre - w / 2), y, w, lineH),
+            const int left =
+                std::clamp(centre - w / 2, lane.left, std::max(lane.left, lane.right - w));
+            ops_.push_back({QRect(left, y, w, lineH),
                             {},
                             Q(line),
                             font,
@@ -298,15 +323,17 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
                             Qt::AlignCenter});
             y += lineH;
         }
-        return y + lineH / 2;
+        return {y, y + lineH / 2};
     }
 
-    // Centred on the centre line; a block too wide for its area keeps its
-    // frame on the screen.
-    QRect text(std::max(centre - width / 2, 4 * g), y + 4 * g, width, height);
-    if (block.kind == CTouchBlock::Area)
-        text = QRect(areaLeft, y, width, height);
-    if (block.kind != CTouchBlock::Area) {
+    // Centred on the centre line, frames kept inside the lane; the lines of
+    // the whole message area start at its left margin.
+    const int left = block.kind == CTouchBlock::Area
+                         ? lane.left
+                         : std::clamp(centre - width / 2, lane.left + frame,
+                                      std::max(lane.left + frame, lane.right - frame - width));
+    const QRect text(left, y + frame, width, height);
+    if (frame) {
         ops_.push_back(
             {text.adjusted(-4 * g, -4 * g, 4 * g, 4 * g), sec, {}, std::nullopt, {}, {}, 0});
         ops_.push_back(
@@ -335,7 +362,7 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
             const QFont& f = title ? titleFont : font;
             const QFontMetrics m(f);
             const int h = m.height() + m.leading();
-            ops_.push_back({QRect(text.left(), ly, std::max(width, 1) + 2 * g, h),
+            ops_.push_back({QRect(text.left(), ly, std::max(width, 1), h),
                             {},
                             Q(block.lines[i]),
                             f,
@@ -345,30 +372,89 @@ int CVantoraTouchView::Block(const CTouchBlock& block, int y, int centre, int ar
             ly += h;
         }
     }
-    const int bottom = block.kind == CTouchBlock::Area ? text.bottom() : text.bottom() + 4 * g;
-    return bottom + 2 * g;
+    const int bottom = text.top() + height + frame;
+    return {bottom, bottom + 2 * g};
+}
+
+void CVantoraTouchView::PlaceOptionRows(int top, int centre, Lane lane, int& bottom) {
+    // Each row: the value field, six average widths wide and centred on the
+    // centre line, then the option's name. Rows too wide for the lane move
+    // left, and take a smaller face when that is not enough.
+    QFont font = Scaled(medium_, scale_);
+    int avg = 0, nameW = 0, lineH = 0;
+    auto measure = [&] {
+        const QFontMetrics m(font);
+        avg = m.averageCharWidth();
+        lineH = m.height() + m.leading();
+        nameW = 0;
+        for (const CTouchOptionRow& row : screen_.optionRows)
+            nameW = std::max(nameW, m.horizontalAdvance(Q(row.name)));
+    };
+    measure();
+    while (7 * avg + nameW > lane.Width() && font.pixelSize() > 1) {
+        font = Narrowed(font, lane.Width(), 7 * avg + nameW);
+        measure();
+    }
+    const int fieldLeft =
+        std::clamp(centre - 3 * avg, lane.left, std::max(lane.left, lane.right - 7 * avg - nameW));
+    for (std::size_t i = 0; i < screen_.optionRows.size(); ++i) {
+        auto* e = static_cast<QLineEdit*>(controls_[IdFirstOptionField + int(i)]);
+        const int y = top + int(i) * lineH;
+        e->setFont(font);
+        e->setGeometry(fieldLeft, y, 6 * avg, lineH);
+        e->setText(Q(screen_.optionRows[i].value));
+        e->setEnabled(true);
+        e->show();
+        ops_.push_back({QRect(fieldLeft + 7 * avg, y, std::max(nameW, 1), lineH),
+                        {},
+                        Q(screen_.optionRows[i].name),
+                        font,
+                        Colour(doc_.Touch().MedTxtClr),
+                        Qt::white,
+                        Qt::AlignLeft | Qt::AlignVCenter});
+        if (int(i) == screen_.focusedRow) {
+            e->setFocus();
+            e->selectAll();
+        }
+        bottom = std::max(bottom, y + lineH);
+    }
 }
 
 void CVantoraTouchView::Arrange() {
     if (!setUp_)
         return;
-    ops_.clear();
     screen_ = CTouchScreen::Build(doc_);
+    // A screen whose text runs below the window is laid out again in
+    // proportionally smaller faces.
+    const int g = layout_.Gap();
+    const bool area = std::any_of(screen_.blocks.begin(), screen_.blocks.end(),
+                                  [](const CTouchBlock& b) { return b.kind == CTouchBlock::Area; });
+    const int top = area ? 6 * g : doc_.State() == CVantoraTouchDoc::IdPrompt ? 8 * g : 16 * g;
+    const int limit = height() - (area ? 6 * g : g);
+    scale_ = 1.0;
+    for (int pass = 0; pass < 6; ++pass) {
+        const int bottom = Place(area, top);
+        if (bottom <= limit || bottom <= top || scale_ < 0.2)
+            break;
+        scale_ *= 0.98 * double(limit - top) / double(bottom - top);
+    }
+}
+
+int CVantoraTouchView::Place(bool area, int top) {
+    ops_.clear();
     for (auto& [id, w] : controls_) {
         w->hide();
         w->setEnabled(false);
     }
     const int g = layout_.Gap();
-    const int centre = layout_.Centre(screen_.wholeWidth);
-    const auto state = doc_.State();
-    int y = state == CVantoraTouchDoc::IdPrompt ? 8 * g : 16 * g;
-
-    bool area = false;
-    for (const CTouchBlock& b : screen_.blocks)
-        area = area || b.kind == CTouchBlock::Area;
+    const int keypad = layout_.KeypadLeft();
+    int centre = layout_.Centre(screen_.wholeWidth);
+    Lane lane{g, screen_.wholeWidth ? layout_.W - g : keypad - 2 * g};
+    int y = top;
     if (area) {
-        const QRect outer(QPoint(2 * g, 2 * g),
-                          QPoint(layout_.KeypadLeft() - 2 * g, height() - 2 * g));
+        // The whole message area is framed; every block, the message field
+        // with its own frame included, stays inside its text margins.
+        const QRect outer(QPoint(2 * g, 2 * g), QPoint(keypad - 2 * g, height() - 2 * g));
         ops_.push_back({outer, Colour(doc_.Touch().SecFrmClr), {}, std::nullopt, {}, {}, 0});
         ops_.push_back({outer.adjusted(2 * g, 2 * g, -2 * g, -2 * g),
                         Colour(doc_.Touch().PrimFrmClr),
@@ -377,64 +463,43 @@ void CVantoraTouchView::Arrange() {
                         {},
                         {},
                         0});
-        y = 6 * g;
+        lane = Lane{6 * g, keypad - 6 * g};
+        centre = (lane.left + lane.right) / 2;
     }
 
-    int promptBottom = y;
+    int bottom = y;
     for (const CTouchBlock& b : screen_.blocks) {
-        if (area && b.kind == CTouchBlock::Message) {
-            // Inside the area frame the message field sits at the text margin.
-            CTouchBlock m = b;
-            const QFontMetrics fm(medium_);
-            int w = 0;
-            for (const auto& l : m.lines)
-                w = std::max(w, fm.horizontalAdvance(Q(l)));
-            y = Block(m, y - 4 * g, 6 * g + w / 2 + 4 * g, 6 * g);
-            continue;
-        }
-        y = Block(b, y, centre, 6 * g);
-        promptBottom = y;
+        const Placed placed = Block(b, y, centre, lane);
+        bottom = placed.bottom;
+        y = placed.next;
     }
+    const int promptBottom = y;
 
-    const QFontMetrics fm(medium_);
+    const QFont fieldFont = Scaled(medium_, scale_);
+    const QFontMetrics fm(fieldFont);
     const int avg = fm.averageCharWidth();
     const int lineH = fm.height() + fm.leading();
     if (screen_.idField) {
         auto* e = static_cast<QLineEdit*>(controls_[IdIdField]);
+        e->setFont(fieldFont);
         e->setGeometry(centre - 5 * avg, promptBottom + lineH, 10 * avg, lineH);
         e->setText(Q(screen_.idText));
         e->setEnabled(true);
         e->show();
+        bottom = promptBottom + 2 * lineH;
     }
     if (screen_.circuitField) {
         auto* e = static_cast<QLineEdit*>(controls_[IdCircuitField]);
+        e->setFont(fieldFont);
         e->setGeometry(centre - avg, promptBottom, 3 * avg, lineH);
         e->setText(Q(screen_.circuitText));
         e->setEnabled(true);
         e->show();
         e->setFocus();
         e->selectAll();
+        bottom = promptBottom + lineH;
     }
-    for (std::size_t i = 0; i < screen_.optionRows.size(); ++i) {
-        auto* e = static_cast<QLineEdit*>(controls_[IdFirstOptionField + int(i)]);
-        const int top = promptBottom + int(i) * lineH;
-        e->setGeometry(centre - 3 * avg, top, 6 * avg, lineH);
-        e->setText(Q(screen_.optionRows[i].value));
-        e->setEnabled(true);
-        e->show();
-        ops_.push_back(
-            {QRect(centre + 4 * avg, top, layout_.KeypadLeft() - centre - 4 * avg, lineH),
-             {},
-             Q(screen_.optionRows[i].name),
-             medium_,
-             Colour(doc_.Touch().MedTxtClr),
-             Qt::white,
-             Qt::AlignLeft | Qt::AlignVCenter});
-        if (int(i) == screen_.focusedRow) {
-            e->setFocus();
-            e->selectAll();
-        }
-    }
+    PlaceOptionRows(promptBottom, centre, lane, bottom);
     if (screen_.firstButton) {
         for (int id = screen_.firstButton, n = 0; id <= screen_.lastButton; ++id, ++n) {
             const CTouchRect r = layout_.Button(n);
@@ -446,6 +511,19 @@ void CVantoraTouchView::Arrange() {
     }
     if (!screen_.circuitField && screen_.focusedRow < 0)
         setFocus();
+    return bottom;
+}
+
+std::vector<CVantoraTouchView::Drawn> CVantoraTouchView::Drawing() const {
+    std::vector<Drawn> drawn;
+    for (const DrawOp& op : ops_) {
+        if (op.font)
+            drawn.push_back(
+                {QFontMetrics(*op.font).boundingRect(op.rect, op.align, op.text), op.text});
+        else
+            drawn.push_back({op.rect, {}});
+    }
+    return drawn;
 }
 
 void CVantoraTouchView::paintEvent(QPaintEvent*) {

@@ -3,6 +3,7 @@
 // facility's fonts and colours, places the keypad and the entry fields, and
 // turns buttons, key-ups and timer ticks into calls on the document.
 
+#include "kiosk/touchdoc.h"
 #include "kiosk/touchlayout.h"
 #include "kiosk/touchscreen.h"
 
@@ -14,8 +15,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <vector>
 
-class CVantoraTouchDoc;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -40,6 +41,17 @@ public:
     const QTimer* Timer(int id) const;
     // Window code of a Qt key event: the virtual key code the kiosk reads.
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
+    // Runs every timer of the view (time-outs, blinking, the idle write) at
+    // `factor` times its period, so a whole visit can be watched quickly.
+    void SetTimeScale(double factor);
+
+    // What the last arrangement paints: frames (empty text) and the bounds
+    // of each text as drawn.
+    struct Drawn {
+        QRect rect;
+        QString text;
+    };
+    std::vector<Drawn> Drawing() const;
 
     // Called by the system beep on button presses; replaceable in tests.
     std::function<void()> beep;
@@ -62,11 +74,28 @@ private:
         int align = 0;
     };
 
-    void Changed();
+    // Horizontal room of a block, its frames included.
+    struct Lane {
+        int left;
+        int right;
+        int Width() const { return right - left; }
+    };
+    // Where a placed block ends, and where the next one starts.
+    struct Placed {
+        int bottom;
+        int next;
+    };
+
+    void Changed(CVantoraTouchDoc::Change change);
     void ArmTimers();
+    int Period(int ms) const;
     void SetUp();
     void Arrange();
-    int Block(const CTouchBlock& block, int y, int centre, int areaLeft);
+    // Lays the screen out from `top` at the current face scale; returns the
+    // bottom of its text and fields.
+    int Place(bool area, int top);
+    Placed Block(const CTouchBlock& block, int y, int centre, Lane lane);
+    void PlaceOptionRows(int top, int centre, Lane lane, int& bottom);
     QColor Colour(long rgb) const;
     const QFont& FontOf(CTouchBlock::Font f) const;
     QColor TextColour(CTouchBlock::Font f) const;
@@ -80,5 +109,9 @@ private:
     CTouchScreen screen_;
     std::vector<DrawOp> ops_;
     QString messageText_;
+    // Faces are drawn at this share of their size when a screen's text
+    // would not fit the window's height.
+    double scale_ = 1.0;
+    double timeScale_ = 1.0;
     bool setUp_ = false;
 };

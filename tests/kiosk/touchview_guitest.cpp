@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +24,18 @@ namespace {
 void ReleaseKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent e(QEvent::KeyRelease, key, mods);
     QApplication::sendEvent(w, &e);
+}
+
+// Runs the event loop until the condition holds or five seconds have passed.
+template <class Condition> bool WaitFor(Condition done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 5000) {
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return done();
 }
 
 class KioskViewTest : public ::testing::Test {
@@ -50,6 +64,41 @@ protected:
         QApplication::processEvents();
     }
     bool Visible(int id) { return view->Control(id) && view->Control(id)->isVisible(); }
+    bool In(CVantoraTouchDoc::TouchState s) { return doc->State() == s; }
+
+    // Everything painted or placed stays in the window; no text, field or
+    // frame lies on a shown button, and no text or field reaches under the
+    // keypad.
+    void CheckLayout() {
+        SCOPED_TRACE("state " + std::to_string(doc->State()));
+        const QRect window = view->rect();
+        std::vector<QRect> buttons;
+        for (int id = CTouchInput::IdYes; id <= CTouchInput::IdDigit9; ++id)
+            if (Visible(id))
+                buttons.push_back(view->Control(id)->geometry());
+        std::vector<std::pair<QRect, QString>> placed;
+        for (const auto& d : view->Drawing())
+            placed.emplace_back(d.rect, d.text);
+        for (int id = 143; id <= 157; ++id)
+            if (Visible(id))
+                placed.emplace_back(view->Control(id)->geometry(), QStringLiteral("control"));
+        for (const auto& [r, text] : placed) {
+            EXPECT_TRUE(window.contains(r)) << text.toStdString();
+            for (const QRect& b : buttons)
+                EXPECT_FALSE(r.intersects(b)) << text.toStdString();
+            if (!buttons.empty() && !text.isEmpty()) {
+                EXPECT_LT(r.right(), view->Layout().KeypadLeft()) << text.toStdString();
+            }
+        }
+    }
+    // Bounds of the first drawn text that starts with `start`.
+    QRect TextRect(const QString& start) {
+        for (const auto& d : view->Drawing())
+            if (!d.text.isEmpty() && d.text.startsWith(start))
+                return d.rect;
+        ADD_FAILURE() << "no text " << start.toStdString();
+        return {};
+    }
 
     Facility f;
     FakeClock clock;
@@ -140,7 +189,11 @@ TEST_F(KioskViewTest, FrameIsTitledAndClosingWritesTheQueue) {
     {
         CMainFrame frame(*doc);
         EXPECT_EQ(QStringLiteral("VantoraTouch"), frame.windowTitle());
-        EXPECT_TRUE(frame.windowFlags() & Qt::FramelessWindowHint);
+        // A caption, but no system menu and no window buttons.
+        const Qt::WindowFlags flags = frame.windowFlags();
+        EXPECT_TRUE(flags & Qt::WindowTitleHint);
+        EXPECT_FALSE(flags & (Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
         frame.show();
         doc->LookUpId(123456);
         doc->AnswerCheckIn(false);
@@ -154,6 +207,75 @@ TEST_F(KioskViewTest, FrameIsTitledAndClosingWritesTheQueue) {
     }
     EXPECT_TRUE(queue.Empty());
     EXPECT_EQ(1, f.count("members.mdb", "SELECT COUNT(*) FROM Workouts"));
+}
+
+TEST_F(KioskViewTest, BlinkingMessagesLeaveEveryTimeOutOnTime) {
+    ASSERT_TRUE(f.exec("members.mdb", "INSERT INTO Messages (MemberID, Msg) VALUES "
+                                      "(501, 'Please bring your signed release form.')"));
+    Start();
+    // Blinks every 30 ms, questions wait 0.8 s, messages (5 s) and the idle
+    // write (5 s) 0.1 s: many ticks fall inside every countdown.
+    view->SetTimeScale(0.02);
+    doc->LookUpId(123456);
+    ASSERT_TRUE(In(CVantoraTouchDoc::AskCheckIn));
+    ASSERT_NE(nullptr, view->Timer(CVantoraTouchDoc::BlinkTimer));
+    // The unanswered question checks the member in.
+    ASSERT_TRUE(WaitFor([&] { return !In(CVantoraTouchDoc::AskCheckIn); }));
+    EXPECT_TRUE(In(CVantoraTouchDoc::CheckedIn));
+    ASSERT_TRUE(WaitFor([&] { return In(CVantoraTouchDoc::IdPrompt); }));
+
+    doc->LookUpId(123456);
+    doc->AnswerCheckOut(true);
+    doc->Input(3, false);
+    for (int i = 1; i < 13; ++i)
+        doc->Input(CTouchInput::Enter, false);
+    doc->AnswerConfirm(true);
+    ASSERT_TRUE(In(CVantoraTouchDoc::Farewell));
+    ASSERT_NE(nullptr, view->Timer(CVantoraTouchDoc::BlinkTimer));
+    ASSERT_EQ(1u, queue.Size());
+    // The farewell leaves on time, and the ID prompt, with the facility's
+    // messages blinking, writes the queue once the kiosk is idle.
+    ASSERT_TRUE(WaitFor([&] { return In(CVantoraTouchDoc::IdPrompt); }));
+    ASSERT_NE(nullptr, view->Timer(CVantoraTouchDoc::BlinkTimer));
+    EXPECT_TRUE(WaitFor([&] { return queue.Empty(); }));
+    EXPECT_EQ(1, f.count("members.mdb", "SELECT COUNT(*) FROM Workouts"));
+}
+
+TEST_F(KioskViewTest, TextStaysInItsAreaOnEveryScreen) {
+    // Option names of the longest length the settings take, and a message
+    // of three lines.
+    ASSERT_TRUE(f.exec("center.mdb", "UPDATE Stations SET StnName = "
+                                     "printf('Rowing Machine (min) #%02d', _key) WHERE _key > 1"));
+    ASSERT_TRUE(f.exec("members.mdb",
+                       "INSERT INTO Messages (MemberID, Msg) VALUES (501, 'We still need your "
+                       "signed release form. Please bring it to the desk before your next "
+                       "workout, or ask a staff member for a new copy of the form.')"));
+    Start();
+    CheckLayout();
+    doc->LookUpId(123456);
+    ASSERT_TRUE(In(CVantoraTouchDoc::AskCheckIn));
+    CheckLayout();
+    // The greeting, then the message field, then the rest of the text.
+    const QRect message = view->Control(157)->geometry();
+    EXPECT_LE(TextRect(QStringLiteral("Welcome Ana,")).bottom(), message.top());
+    EXPECT_LE(message.bottom(), TextRect(QStringLiteral("Your membership")).top());
+    doc->AnswerCheckIn(true);
+    CheckLayout();
+    doc->LookUpId(123456);
+    ASSERT_TRUE(In(CVantoraTouchDoc::AskCheckOut));
+    CheckLayout();
+    doc->AnswerCheckOut(true);
+    CheckLayout();
+    doc->Input(3, false);
+    ASSERT_TRUE(In(CVantoraTouchDoc::EnterOptions));
+    EXPECT_FALSE(TextRect(QStringLiteral("Rowing Machine (min) #13")).isEmpty());
+    CheckLayout();
+    for (int i = 1; i < 13; ++i)
+        doc->Input(CTouchInput::Enter, false);
+    CheckLayout();
+    doc->AnswerConfirm(true);
+    ASSERT_TRUE(In(CVantoraTouchDoc::Farewell));
+    CheckLayout();
 }
 
 // The application object outlives every test and goes before the program's
