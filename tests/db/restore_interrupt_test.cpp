@@ -25,7 +25,8 @@ class InterruptedRestore : public testing::TestWithParam<Kind> {};
 
 TEST_P(InterruptedRestore, RunAgainFinishesWithoutDoublingAnything) {
     const Kind kind = GetParam();
-    constexpr int Lines = 6000;
+    // Enough lines that the child is still at work when it is killed.
+    const int Lines = kind == Kind::Workouts || kind == Kind::BodyComps ? 20000 : 6000;
     constexpr long Members = 60;
     Facility facility;
     if (kind != Kind::Members)
@@ -34,7 +35,7 @@ TEST_P(InterruptedRestore, RunAgainFinishesWithoutDoublingAnything) {
     writeFile(path, kind, Lines, Members);
 
     std::mt19937 random(static_cast<unsigned>(kind) + 7u);
-    std::uniform_int_distribution<int> pause(5, 150);
+    std::uniform_int_distribution<int> pause(5, 60);
     int killed = 0;
     bool finished = false;
     for (int round = 0; round < 5 && !finished; ++round) {
