@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -34,6 +35,17 @@ bool WriteDurably(const std::string& path, const std::string& text, const char* 
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+
+// Forces the folder's entries (a file created or renamed in it) to disk.
+bool SyncFolder(const std::string& file) {
+    const std::string folder = std::filesystem::path(file).parent_path().string();
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
     return ok;
 }
 
@@ -122,7 +134,10 @@ bool CWorkoutQueue::FromLine(const std::string& line, CWorkout& w) {
 bool CWorkoutQueue::Append(const CWorkout& w) {
     if (journal_.empty())
         return true;
-    return WriteDurably(journal_, ToLine(w), "a");
+    // A journal created now is on disk only once its folder entry is.
+    std::error_code ec;
+    const bool created = !std::filesystem::exists(journal_, ec);
+    return WriteDurably(journal_, ToLine(w), "a") && (!created || SyncFolder(journal_));
 }
 
 bool CWorkoutQueue::Rewrite() {
@@ -141,7 +156,8 @@ bool CWorkoutQueue::Rewrite() {
         std::remove(tmp.c_str());
         return false;
     }
-    return std::rename(tmp.c_str(), journal_.c_str()) == 0;
+    // Workouts appended later go to the renamed file: its entry must hold.
+    return std::rename(tmp.c_str(), journal_.c_str()) == 0 && SyncFolder(journal_);
 }
 
 bool CWorkoutQueue::QueueWorkout(const CWorkout& workout) {
