@@ -39,6 +39,19 @@ struct CMainViewTree::Node {
 
 namespace {
 
+// Marks a change of the tree's rows while it runs.
+class ChangeGuard {
+public:
+    explicit ChangeGuard(bool& flag) : flag_(flag), previous_(flag) { flag_ = true; }
+    ~ChangeGuard() { flag_ = previous_; }
+    ChangeGuard(const ChangeGuard&) = delete;
+    ChangeGuard& operator=(const ChangeGuard&) = delete;
+
+private:
+    bool& flag_;
+    bool previous_;
+};
+
 QString Text(const std::string& s) {
     return QString::fromStdString(s);
 }
@@ -76,13 +89,13 @@ std::string CMainViewTree::DisplayName(const std::string& first, const std::stri
 // ---- operations -------------------------------------------------------------
 
 void CMainViewTree::ResetTree() {
-    beginResetModel();
-    // The invisible top holds the single root "Members".
-    root_->children.clear();
-    members_.clear();
+    // The root "Members" stays; what was loaded under it goes.
+    if (root_->children.empty())
+        root_->Add(RootValue, QStringLiteral("Members"));
+    Node* root = root_->children.front().get();
     membersLoaded_ = false;
-    root_->Add(RootValue, QStringLiteral("Members"));
-    endResetModel();
+    members_.clear();
+    ClearChildren(root);
 }
 
 CMainViewTree::Node* CMainViewTree::InsertMember(long memberId, std::string text) {
@@ -90,6 +103,7 @@ CMainViewTree::Node* CMainViewTree::InsertMember(long memberId, std::string text
         return nullptr;
     Node* root = root_->children.front().get();
     const int row = static_cast<int>(root->children.size());
+    const ChangeGuard guard(changing_);
     beginInsertRows(IndexOf(root), row, row);
     Node* member = root->Add(memberId, Text(text));
     endInsertRows();
@@ -112,9 +126,20 @@ void CMainViewTree::AddMemberChildren(Node* member) {
 void CMainViewTree::ClearChildren(Node* node) {
     if (node->children.empty())
         return;
+    const ChangeGuard guard(changing_);
     beginRemoveRows(IndexOf(node), 0, static_cast<int>(node->children.size()) - 1);
     node->children.clear();
     endRemoveRows();
+}
+
+bool CMainViewTree::ShowsNoneFound(const Node* node) {
+    return !node->children.empty() && node->children.front()->value == NoneFoundValue;
+}
+
+void CMainViewTree::RootCollapsed() {
+    Node* root = root_->children.front().get();
+    if (ShowsNoneFound(root))
+        ClearChildren(root);
 }
 
 bool CMainViewTree::AddMember(long memberId) {
@@ -123,7 +148,7 @@ bool CMainViewTree::AddMember(long memberId) {
     set.FindMember(CDAOSmMem::idMember, memberId);
     if (!set.IsEOF()) {
         Node* root = root_->children.front().get();
-        if (!root->children.empty() && root->children.front()->value == NoneFoundValue)
+        if (ShowsNoneFound(root))
             ClearChildren(root);
         inserted = InsertMember(memberId, DisplayName(set.FirstName, set.MiddleInitial,
                                                       set.LastName)) != nullptr;
@@ -170,6 +195,7 @@ bool CMainViewTree::RemoveMember(long memberId) {
     Node* root = member->parent;
     const int row = member->row;
     members_.erase(it);
+    const ChangeGuard guard(changing_);
     beginRemoveRows(IndexOf(root), row, row);
     root->children.erase(root->children.begin() + row);
     for (int i = row; i < static_cast<int>(root->children.size()); ++i)
@@ -182,9 +208,6 @@ bool CMainViewTree::RemoveMember(long memberId) {
 
 void CMainViewTree::LoadMembers() {
     Node* root = root_->children.front().get();
-    // A "None Found" of an earlier expansion gives way to what the store holds now.
-    if (!root->children.empty() && root->children.front()->value == NoneFoundValue)
-        ClearChildren(root);
     CDAOSmMem set;
     const int count = set.FindAllMembersByName(true);
     if (count > 0) {
@@ -223,7 +246,6 @@ void CMainViewTree::LoadMembers() {
 void CMainViewTree::LoadFolder(Node* folder) {
     Node* member = folder->parent;
     const long memberId = member->value;
-    ClearChildren(folder);
     std::vector<CEFOleDateTime> dates;
     std::string text;
     auto collect = [&](CDAOEFSet& set, int count, const char* loading, auto date) {
@@ -414,8 +436,10 @@ bool CMainViewTree::hasChildren(const QModelIndex& parent) const {
 
 bool CMainViewTree::canFetchMore(const QModelIndex& parent) const {
     const Node* node = NodeOf(parent);
+    if (changing_)
+        return false;
     if (node->value == RootValue)
-        return !membersLoaded_;
+        return !membersLoaded_ && !ShowsNoneFound(node);
     if (node->IsMember())
         return !node->childrenMade;
     if (node->IsFolder())
@@ -427,6 +451,7 @@ void CMainViewTree::fetchMore(const QModelIndex& parent) {
     Node* node = NodeOf(parent);
     if (!canFetchMore(parent))
         return;
+    const ChangeGuard guard(changing_);
     if (node->value == RootValue)
         LoadMembers();
     else if (node->IsMember())

@@ -70,6 +70,10 @@ public:
     // Removes the member's item; false when it is not in the tree.
     bool RemoveMember(long memberId);
 
+    // The root was collapsed: a "None Found" under it goes, so that the next
+    // expansion looks in the store again.
+    void RootCollapsed();
+
     bool MembersLoaded() const { return membersLoaded_; }
     // Loaded flags of a member in the tree (0 when absent).
     unsigned char MemberFlags(long memberId) const;
@@ -108,9 +112,13 @@ private:
     void LoadFolder(Node* folder);
     void ClearChildren(Node* node);
     Node* Folder(Node* member, long value) const;
+    static bool ShowsNoneFound(const Node* node);
 
     std::unique_ptr<Node> root_;
     std::unordered_map<long, Node*> members_;
     bool membersLoaded_ = false;
+    // Set while rows are loaded, inserted or removed, so that a view reacting
+    // to the change's signals does not start a load in the middle of it.
+    bool changing_ = false;
     CProgress* progress_ = nullptr;
 };
