@@ -8,7 +8,6 @@
 
 #include "support/testsupport.h"
 
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -38,42 +37,39 @@ int headerMode(const std::string& file) {
     return in ? header[18] : -1;
 }
 
-// Runs statements on a store through a connection of its own, in the
-// calling thread.
-bool run(const std::string& file, std::initializer_list<const char*> statements) {
+// Runs statements on a store through a connection of its own, keeps it
+// for a while and then commits and closes it: another program.
+void Hold(const std::string& file, const char* sql, std::promise<void>* ready = nullptr,
+          int holdMs = 0) {
     static std::atomic<int> serial{0};
     const QString name = QStringLiteral("store-mode-%1").arg(++serial);
-    bool ok = true;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(QString::fromStdString(file));
-        ok = db.open();
-        for (const char* sql : statements) {
-            QSqlQuery q(db);
-            ok = ok && q.exec(QString::fromLatin1(sql));
-        }
+        db.open();
+        for (const QString& statement : QString::fromLatin1(sql).split(QLatin1Char(';')))
+            QSqlQuery(db).exec(statement);
+        if (ready)
+            ready->set_value();
+        std::this_thread::sleep_for(std::chrono::milliseconds(holdMs));
+        QSqlQuery(db).exec(QStringLiteral("COMMIT"));
+        db.close();
     }
     QSqlDatabase::removeDatabase(name);
-    return ok;
 }
 
 } // namespace
 
 TEST(StoreMode, NewStoresAreBornInWriteAheadLogging) {
     TempDir dir;
-    QProcess setup;
-    setup.start(QStringLiteral(VANTORA_SETUP_PROGRAM), {QString::fromStdString(dir.file("plain"))});
-    ASSERT_TRUE(setup.waitForFinished(60000));
-    ASSERT_EQ(setup.exitCode(), 0);
-
-    // The large generator fills its files another way; they end the same.
     FakeClock clock(2026, 10, 14, 9, 0, 0);
     Notices notices;
+    ASSERT_EQ(vantora::db::facility::create(dir.file("plain"), {}), "");
+    // The large generator fills its files another way; they end the same.
     vantora::tools::LargeOptions options;
     options.members = 5;
     options.workouts = 20;
     ASSERT_EQ(vantora::tools::createLargeFacility(dir.file("large"), {}, options), "");
-
     for (const char* folder : {"plain", "large"})
         for (const char* store : Stores)
             EXPECT_EQ(headerMode(dir.file(folder) + "/" + store), 2) << folder << " " << store;
@@ -85,31 +81,17 @@ TEST(StoreMode, AnOlderStoreSwitchesAtFirstOpenWhileAnotherProgramWrites) {
     const std::string folder = dir.file("old");
     ASSERT_EQ(vantora::db::facility::create(folder, {}), "");
     const std::string members = folder + "/members.mdb";
-    ASSERT_TRUE(run(members, {"PRAGMA journal_mode = DELETE"}));
+    Hold(members, "PRAGMA journal_mode = DELETE");
     ASSERT_EQ(headerMode(members), 1);
 
-    // Another program writes; it commits only after the store was asked for.
+    // Another program writes and commits only after the store was opened.
     std::promise<void> locked;
-    std::thread holder([&] {
-        static std::atomic<int> serial{0};
-        const QString name = QStringLiteral("store-holder-%1").arg(++serial);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(QString::fromStdString(members));
-            db.open();
-            QSqlQuery(db).exec(QStringLiteral("BEGIN IMMEDIATE"));
-            QSqlQuery(db).exec(
-                QStringLiteral("INSERT INTO Messages (MemberID, Msg) VALUES (8, 'still writing')"));
-            locked.set_value();
-            std::this_thread::sleep_for(std::chrono::milliseconds(400));
-            QSqlQuery(db).exec(QStringLiteral("COMMIT"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
-    });
+    std::thread other(Hold, members,
+                      "BEGIN IMMEDIATE; INSERT INTO Messages (MemberID, Msg) VALUES (8, 'x')",
+                      &locked, 400);
     locked.get_future().wait();
     auto store = vantora::db::openStore(members);
-    holder.join();
+    other.join();
 
     ASSERT_NE(store, nullptr) << notices->last();
     EXPECT_EQ(notices->count(), 0u);
