@@ -191,6 +191,9 @@ void CVantoraTouchView::ArmTimers() {
         auto& t = timers_[spec.id];
         if (!t) {
             t = std::make_unique<QTimer>();
+            // Time-outs keep to the millisecond rather than being aligned
+            // with other timers.
+            t->setTimerType(Qt::PreciseTimer);
             connect(t.get(), &QTimer::timeout, this,
                     [this, id = spec.id] { doc_.TimerExpired(id); });
         }
