@@ -62,7 +62,7 @@ int CCmprReport::DoCmprFirstLines(CReportDC& dc, int const& m, int y, long const
                vantora::insert(datesLine, {first.DateStrLongYear(), second.DateStrLongYear()}));
     y += ls;
     const int right = report_.GetPageWidth() - report_.GetMargin();
-    dc.TextOutFit(m, y, report_.GetCenter().Name, right - m);
+    dc.TextOutFit(m, y, context_.center.Name, right - m);
     y += ls;
     report_.DoDashLine(dc, m, right, y);
     y += 2 * ls;
@@ -126,7 +126,7 @@ void CCmprReport::Rows::Text(const std::string& name, const std::string& a, cons
 }
 
 int CCmprReport::Rows::End() {
-    CReport& r = owner_.report_;
+    CReportEngine& r = owner_.report_;
     y_ = r.CheckPageLen(dc_, y_, 3, false, false);
     r.DoDashLine(dc_, m_, r.GetPageWidth() - r.GetMargin(), y_);
     y_ += ls_;
@@ -184,7 +184,7 @@ bool CCmprReport::DoCmprLine(CReportDC& dc, double const& first, double const& s
 int CCmprReport::DoEvalComparison(CReportDC& dc, int const& x, int y, long const& id,
                                   CEFOleDateTime d0, CEFOleDateTime d1) {
     CDAOMem member;
-    if (!report_.FindMember(member, id))
+    if (!FindRequestMember(member, id, report_))
         return y;
     CDAOEval e[2];
     const bool found0 = e[0].FindEvals(id, d0) > 0 && !e[0].IsEOF();
@@ -270,7 +270,7 @@ int CCmprReport::DoEvalComparison(CReportDC& dc, int const& x, int y, long const
 int CCmprReport::DoBodyCompComparison(CReportDC& dc, int const& x, int y, long const& id,
                                       CEFOleDateTime d0, CEFOleDateTime d1) {
     CDAOMem member;
-    if (!report_.FindMember(member, id))
+    if (!FindRequestMember(member, id, report_))
         return y;
     CDAOBodyComp b[2];
     const bool found0 = b[0].FindBodyComps(id, d0) > 0 && !b[0].IsEOF();
@@ -358,14 +358,13 @@ int CCmprReport::DoBodyCompComparison(CReportDC& dc, int const& x, int y, long c
     return rows.End();
 }
 
-int CCmprReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-                        CEFOleDateTime& date1) {
+int CCmprReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
     switch (report_.GetReport()) {
     case CReportEngine::rptEvalComparison:
-        return DoEvalComparison(dc, x, y, id, date0, date1);
+        return DoEvalComparison(dc, x, 0, r.id, r.date0, r.date1);
     case CReportEngine::rptBodyCompComparison:
-        return DoBodyCompComparison(dc, x, y, id, date0, date1);
+        return DoBodyCompComparison(dc, x, 0, r.id, r.date0, r.date1);
     default:
-        return y;
+        return 0;
     }
 }

@@ -2,7 +2,9 @@
 // The comparison reports: two evaluations or two body compositions of one
 // member side by side, with their differences (first minus second).
 
-#include "custom/report.h"
+#include "custom/reportcontext.h"
+#include "custom/reportengine.h"
+#include "custom/reportrequest.h"
 
 #include <string>
 
@@ -10,12 +12,12 @@ class CDAOMem;
 
 class CCmprReport {
 public:
-    explicit CCmprReport(CReport& report) : report_(report) {}
+    CCmprReport(CReportEngine& engine, const CReportContext& context)
+        : report_(engine), context_(context) {}
 
     // The evaluation comparison and the body composition comparison: their
     // first lines and table; returns the next y. Other kinds draw nothing.
-    int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-               CEFOleDateTime& date1);
+    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
 
     // One row's values: first and second at x1 and x2 and their difference
     // at x3; "NT" for a 0 and "--" for the difference when either is "NT".
@@ -67,5 +69,6 @@ private:
     void NoRecord(const CDAOMem& member, long const& id, const char* what,
                   const CEFOleDateTime* missing0, const CEFOleDateTime* missing1);
 
-    CReport& report_;
+    CReportEngine& report_;
+    const CReportContext& context_;
 };

@@ -90,7 +90,8 @@ std::string notTested(const std::string& format) {
 
 } // namespace
 
-CInterpReport::CInterpReport(CReport& report) : report_(report) {}
+CInterpReport::CInterpReport(CReportEngine& engine, const CReportContext& context)
+    : report_(engine), context_(context) {}
 CInterpReport::~CInterpReport() = default;
 
 // ---------------------------------------------------------------------------
@@ -336,7 +337,7 @@ int CInterpReport::WithText(int const& kind, CReportDC& dc, int const&, int y,
 
 int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const& kind,
                           CReportDC& dc, int const& x, int y) {
-    CReport& r = report_;
+    CReportEngine& r = report_;
     const bool male = member.Sex != 0;
     auto block = [&](std::ifstream& in, int at, bool print = true) {
         return Block(in, dc, x, at, print);
@@ -544,7 +545,7 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOEval& eval, int const
 
 int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyComp& o,
                           int const& kind, CReportDC& dc, int const& x, int y) {
-    CReport& r = report_;
+    CReportEngine& r = report_;
     const bool male = member.Sex != 0;
     const int ls = dc.LineSpacing();
     auto block = [&](std::ifstream& in, int at, bool print = true) {
@@ -841,7 +842,7 @@ int CInterpReport::DoStrengthTable(CReportDC& dc, int const& x, int y, const CDA
 int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const& id,
                                  CEFOleDateTime date) {
     CDAOMem member;
-    if (!report_.FindMember(member, id))
+    if (!FindRequestMember(member, id, report_))
         return y;
     CDAOEval eval;
     if (eval.FindEvals(id, date) == 0 || eval.IsEOF()) {
@@ -865,7 +866,7 @@ int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const&
         m, y,
         vantora::insert("As of Evaluation Dated %1", {eval.EvaluationDate.DateStrLongYear()}));
     y += ls;
-    dc.TextOutFit(m, y, report_.GetCenter().Name, right - m);
+    dc.TextOutFit(m, y, context_.center.Name, right - m);
     y += ls;
     report_.DoDashLine(dc, m, report_.GetPageWidth() - report_.GetMargin(), y);
     y += ls;
@@ -910,7 +911,7 @@ int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const&
 int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long const& id,
                                     CEFOleDateTime date) {
     CDAOMem member;
-    if (!report_.FindMember(member, id))
+    if (!FindRequestMember(member, id, report_))
         return y;
     CDAOBodyComp rec;
     if (rec.FindBodyComps(id, date) == 0 || rec.IsEOF()) {
@@ -931,7 +932,7 @@ int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long con
         m, y,
         vantora::insert("As of Body Composition Dated %1", {rec.BodyCompDate.DateStrLongYear()}));
     y += ls;
-    dc.TextOutFit(m, y, report_.GetCenter().Name, report_.GetPageWidth() - report_.GetMargin() - m);
+    dc.TextOutFit(m, y, context_.center.Name, report_.GetPageWidth() - report_.GetMargin() - m);
     y += ls;
     report_.DoDashLine(dc, m, report_.GetPageWidth() - report_.GetMargin(), y);
     y += ls;
@@ -960,13 +961,13 @@ int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long con
     return y;
 }
 
-int CInterpReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0) {
+int CInterpReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
     switch (report_.GetReport()) {
     case CReportEngine::rptTestResults:
-        return DoTestResults(dc, x, y, id, date0);
+        return DoTestResults(dc, x, 0, r.id, r.date0);
     case CReportEngine::rptBodyCompInterp:
-        return DoBodyCompInterp(dc, x, y, id, date0);
+        return DoBodyCompInterp(dc, x, 0, r.id, r.date0);
     default:
-        return y;
+        return 0;
     }
 }

@@ -5,7 +5,9 @@
 // text file leaves its text out but not its numbers; the report names the
 // missing files in its warning.
 
-#include "custom/report.h"
+#include "custom/reportcontext.h"
+#include "custom/reportengine.h"
+#include "custom/reportrequest.h"
 
 #include <fstream>
 #include <functional>
@@ -34,14 +36,14 @@ public:
     };
     static EvalCalc MakeEvalCalc(const CDAOMem& member, const CDAOEval& eval, int const& age);
 
-    explicit CInterpReport(CReport& report);
+    CInterpReport(CReportEngine& engine, const CReportContext& context);
     ~CInterpReport();
     CInterpReport(const CInterpReport&) = delete;
     CInterpReport& operator=(const CInterpReport&) = delete;
 
     // The test results (9) and body composition (11) reports: their first
     // lines and body; returns the next y. Other kinds draw nothing.
-    int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0);
+    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
 
     // One interpretation text of the test results (kinds txtTraining to
     // txtRecommendations) for the evaluation.
@@ -99,7 +101,8 @@ private:
             int const& v);
     int Frame(CReportDC& dc, int const& x, int const& top, int const& rows);
 
-    CReport& report_;
+    CReportEngine& report_;
+    const CReportContext& context_;
     std::unique_ptr<CCircuit> circuit_;
     EvalCalc calc_;
     std::unique_ptr<CBodyComp> bodyComp_;

@@ -299,19 +299,69 @@ int CMemberReport::DoMemberProfile(CReportDC& dc, int const& x, int y, long cons
     return y;
 }
 
-int CMemberReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime&,
-                          CEFOleDateTime&, std::string& str0, std::string& str1,
-                          std::string& str2) {
+bool CMemberReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& r) {
+    CEFOleDateTime now;
+    now.Current();
+    const std::string today = now.DateStrLongYear();
+    const std::string& facility = context_.center.Name;
+    std::string status;
+    CReportEngine::BuildStatusStr(status, r.id);
+    const bool showId = (r.id & CReportEngine::mfShowId) != 0;
+    // The table head below a blank line, as on continued pages.
+    auto tableHead = [&] { y = report_.DoTableHead(dc, x, y + dc.LineSpacing(), showId); };
+
+    switch (report_.GetReport()) {
+    case CReportEngine::rptMemberProfile: {
+        CDAOMem member;
+        if (!FindRequestMember(member, r.id, report_))
+            return false;
+        y = report_.DoTitle(dc, x, y, "%1 %2 - Member Profile", {member.FirstName, member.LastName},
+                            {1, 2});
+        dc.TextOutFit(x, y, vantora::insert("%1 - %2", {facility, today}),
+                      report_.GetPageWidth() - report_.GetMargin() - x);
+        y = report_.DoRule(dc, x, y + dc.LineSpacing());
+        return true;
+    }
+    case CReportEngine::rptMemberCount:
+        y = report_.DoTitle(dc, x, y, "Member Count - %1 - %2", {today, facility}, {2});
+        y = report_.DoRule(dc, x, y);
+        return true;
+    case CReportEngine::rptEmergencyContacts:
+        y = report_.DoTitle(dc, x, y, "Emergency Contacts for %1 - %2 - %3",
+                            {status, today, facility}, {3});
+        break;
+    case CReportEngine::rptMembershipStatus:
+        y = report_.DoTitle(dc, x, y, "%1 - %2 - %3", {status, today, facility}, {3});
+        break;
+    case CReportEngine::rptRoster: {
+        std::string classText;
+        CReportEngine::BuildClassStr(classText, r.str0, r.str1, r.str2);
+        y = report_.DoTitle(dc, x, y, "Roster for %1, %2 - %3 - %4",
+                            {status, classText, today, facility}, {2, 4});
+        break;
+    }
+    default:
+        return false;
+    }
+    y = report_.DoRule(dc, x, y);
+    tableHead();
+    return true;
+}
+
+int CMemberReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
+    int y = 0;
+    if (!DoFirstLines(dc, x, y, r))
+        return y;
     switch (report_.GetReport()) {
     case CReportEngine::rptMemberProfile:
-        return DoMemberProfile(dc, x, y, id);
+        return DoMemberProfile(dc, x, y, r.id);
     case CReportEngine::rptMemberCount:
         return DoMemberCount(dc, x, y);
     case CReportEngine::rptEmergencyContacts:
     case CReportEngine::rptMembershipStatus:
-        return DoMemberTable(dc, x, y, id, {}, {}, {});
+        return DoMemberTable(dc, x, y, r.id, {}, {}, {});
     case CReportEngine::rptRoster:
-        return DoMemberTable(dc, x, y, id, str0, str1, str2);
+        return DoMemberTable(dc, x, y, r.id, r.str0, r.str1, r.str2);
     default:
         return y;
     }

@@ -3,7 +3,9 @@
 // breakdown by category, course and section, and the three member tables
 // (emergency contacts, membership status and the class roster).
 
-#include "custom/report.h"
+#include "custom/reportcontext.h"
+#include "custom/reportengine.h"
+#include "custom/reportrequest.h"
 
 #include <string>
 
@@ -12,13 +14,15 @@ class CDAOMem;
 
 class CMemberReport {
 public:
-    explicit CMemberReport(CReport& report) : report_(report) {}
+    CMemberReport(CReportEngine& engine, const CReportContext& context)
+        : report_(engine), context_(context) {}
 
-    // The body of the member report kinds (profile, count, emergency
-    // contacts, membership status, roster) below their first lines; returns
-    // the next y. Other kinds draw nothing.
-    int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-               CEFOleDateTime& date1, std::string& str0, std::string& str1, std::string& str2);
+    // The member report kinds (profile, count, emergency contacts,
+    // membership status, roster): their first lines and body; returns the
+    // next y. Other kinds draw nothing.
+    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
+    // The first lines of the kind; false when there is nothing to print.
+    bool DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& request);
 
     // Opens set on the members the member flags choose: all members by name
     // with mfAll, else the current (mfCurrent) or past members by name.
@@ -45,5 +49,6 @@ public:
     static CReportEngine::MemberCols ColumnsOf(int const& kind, long const& flags);
 
 private:
-    CReport& report_;
+    CReportEngine& report_;
+    const CReportContext& context_;
 };

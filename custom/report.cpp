@@ -1,19 +1,12 @@
 #include "report.h"
 
-#include "custom/circuit.h"
 #include "custom/comparisonreport.h"
 #include "custom/interpretationreport.h"
 #include "custom/memberreport.h"
 #include "custom/workoutreport.h"
 #include "db/connection.h"
-#include "db/daomem.h"
-#include "db/daosmmem.h"
 #include "db/daostn.h"
-#include "db/daowk.h"
-#include "util/bodycomp.h"
 #include "util/format.h"
-#include "util/heartrate.h"
-#include "util/norms.h"
 #include "util/notice.h"
 
 #include <QDir>
@@ -77,12 +70,7 @@ private:
 
 CReport::CReport() {
     // The settings records are read once; their values stay in the sets.
-    center_.OpenSet(true);
-    center_.Op(CDAOEFSet::opClose);
-    defaults_.OpenSet(true);
-    defaults_.Op(CDAOEFSet::opClose);
-    bonuses_.OpenSet(true);
-    bonuses_.Op(CDAOEFSet::opClose);
+    context_.Read();
 
     CDAOStn stations;
     const int n = stations.OpenSet(true);
@@ -96,16 +84,6 @@ CReport::CReport() {
 }
 
 CReport::~CReport() = default;
-
-void CReport::ReleaseCalculations() {
-    circuit_.reset();
-    for (int i = 0; i < 2; ++i) {
-        bodyComp_[i].reset();
-        skinFold_[i].reset();
-        norms_[i].reset();
-        heartRate_[i].reset();
-    }
-}
 
 void CReport::Fail(result r, std::string why) {
     lastResult_ = r;
@@ -216,7 +194,7 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
         CReportDC dc(painter, [&printer] { return printer->newPage(); });
         dc.SelectFont(GetFont());
         try {
-            DoReport(dc, id, date0, date1, str0, str1, str2);
+            DoReport(dc, {kind, id, date0, date1, str0, str1, str2});
         } catch (const std::exception& e) {
             error = e.what();
         }
@@ -241,8 +219,8 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
     if (drawn == 0) {
         discard();
         std::string why = vantora::insert("Nothing to print for the report \"%1\"", {GetTitle()});
-        if (!nothingReason_.empty())
-            why += ": " + nothingReason_;
+        if (!NothingReason().empty())
+            why += ": " + NothingReason();
         Fail(result::empty, why);
         return;
     }
@@ -271,71 +249,6 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
     }
 }
 
-bool CReport::FindMember(CDAOMem& member, long const& id) {
-    member.FindMember(CDAOSmMem::idMember, id);
-    if (member.IsOpen() && !member.IsEOF())
-        return true;
-    NothingToPrint(vantora::insert("no member has the ID %1", {id}));
-    return false;
-}
-
-int CReport::DoFirstLine(CReportDC& dc, int const& x, int y, const std::string& text) {
-    SetContinuation(text + ", Page ");
-    dc.TextOut(x, y, text);
-    return y + dc.LineSpacing();
-}
-
-namespace {
-
-std::string fillInserts(const std::string& pattern, const std::vector<std::string>& inserts) {
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char c = pattern[i];
-        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
-            const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
-            if (n < inserts.size())
-                out += inserts[n];
-            ++i;
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
-} // namespace
-
-std::string CReport::FitInserts(const CReportDC& dc, const std::string& pattern,
-                                std::vector<std::string> inserts,
-                                std::initializer_list<int> shorten, int const& width) {
-    static const QString kMark = QStringLiteral("\u2026");
-    for (;;) {
-        const std::string text = fillInserts(pattern, inserts);
-        if (dc.TextWidth(text) <= width)
-            return text;
-        // The longest insert that may still be shortened loses one character.
-        std::string* longest = nullptr;
-        qsizetype most = 6;
-        for (int n : shorten) {
-            if (n < 1 || n > static_cast<int>(inserts.size()))
-                continue;
-            std::string& s = inserts[static_cast<std::size_t>(n - 1)];
-            const qsizetype len = QString::fromStdString(s).size();
-            if (len > most) {
-                most = len;
-                longest = &s;
-            }
-        }
-        if (!longest)
-            return dc.Fit(text, width);
-        QString s = QString::fromStdString(*longest);
-        if (s.endsWith(kMark))
-            s.chop(1);
-        s.chop(1);
-        *longest = (s.trimmed() + kMark).toStdString();
-    }
-}
-
 bool CReport::UsesDates(int const& kind, long const& id, bool& second) {
     second = false;
     switch (kind) {
@@ -356,170 +269,35 @@ bool CReport::UsesDates(int const& kind, long const& id, bool& second) {
     }
 }
 
-void CReport::DoReport(CReportDC& dc, long& id, CEFOleDateTime& date0, CEFOleDateTime& date1,
-                       std::string& str0, std::string& str1, std::string& str2) {
-    ReleaseCalculations();
+void CReport::DoReport(CReportDC& dc, const CReportRequest& request) {
     ResetTotals();
     ClearMissingTexts();
-    nothingReason_.clear();
+    NothingToPrint({});
     const int x = GetMargin();
-    int y = 0;
-    if (!DoFirstLines(dc, x, y, id, date0, date1, str0, str1, str2))
-        return;
-    DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
-}
-
-int CReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-                    CEFOleDateTime& date1, std::string& str0, std::string& str1,
-                    std::string& str2) {
     switch (GetReport()) {
     case rptMemberProfile:
     case rptMemberCount:
     case rptEmergencyContacts:
     case rptMembershipStatus:
     case rptRoster:
-        return CMemberReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
+        CMemberReport(*this, context_).DoReport(dc, x, request);
+        break;
     case rptDailyWorkouts:
     case rptWorkoutSummaries:
     case rptMemberWorkouts:
     case rptClassWorkouts:
     case rptUnknownWorkouts:
-        return CWorkoutReport(*this).DoBody(dc, x, y, id, date0, date1, str0, str1, str2);
+        CWorkoutReport(*this, context_).DoReport(dc, x, request);
+        break;
     case rptTestResults:
     case rptBodyCompInterp:
-        return CInterpReport(*this).DoBody(dc, x, y, id, date0);
+        CInterpReport(*this, context_).DoReport(dc, x, request);
+        break;
     case rptEvalComparison:
     case rptBodyCompComparison:
-        return CCmprReport(*this).DoBody(dc, x, y, id, date0, date1);
+        CCmprReport(*this, context_).DoReport(dc, x, request);
+        break;
     default:
-        return y;
-    }
-}
-
-bool CReport::DoFirstLines(CReportDC& dc, int const& x, int& y, long& id, CEFOleDateTime& date0,
-                           CEFOleDateTime& date1, std::string& str0, std::string& str1,
-                           std::string& str2) {
-    const int ls = dc.LineSpacing();
-    CEFOleDateTime now;
-    now.Current();
-    const std::string today = now.DateStrLongYear();
-    const std::string& facility = center_.Name;
-    const std::string d0 = date0.DateStrLongYear();
-    const std::string d1 = date1.DateStrLongYear();
-    std::string status;
-    BuildStatusStr(status, id);
-    std::string classText;
-    BuildClassStr(classText, str0, str1, str2);
-    const bool showId = (id & mfShowId) != 0;
-    const int width = GetPageWidth() - GetMargin() - x;
-
-    // The first line, its names and facility shortened when it would run
-    // off the page; it also starts the header of every continued page.
-    auto first = [&](const std::string& pattern, std::vector<std::string> inserts,
-                     std::initializer_list<int> shorten) {
-        y = DoFirstLine(dc, x, y, FitInserts(dc, pattern, std::move(inserts), shorten, width));
-    };
-    auto line = [&](const std::string& text) {
-        dc.TextOutFit(x, y, text, width);
-        y += ls;
-    };
-    auto dash = [&] {
-        DoDashLine(dc, x, GetPageWidth() - GetMargin(), y);
-        y += ls;
-    };
-    // The table head of the kind below a blank line, as on continued pages.
-    auto tableHead = [&](bool idSwitch) {
-        y += ls;
-        y = DoTableHead(dc, x, y, idSwitch);
-    };
-    // The member of the request, or nothing to print.
-    CDAOMem member;
-    auto findMember = [&] { return FindMember(member, id); };
-
-    switch (GetReport()) {
-    case rptMemberProfile:
-        if (!findMember())
-            return false;
-        first("%1 %2 - Member Profile", {member.FirstName, member.LastName}, {1, 2});
-        line(vantora::insert("%1 - %2", {facility, today}));
-        dash();
-        return true;
-    case rptMemberCount:
-        first("Member Count - %1 - %2", {today, facility}, {2});
-        dash();
-        return true;
-    case rptEmergencyContacts:
-        first("Emergency Contacts for %1 - %2 - %3", {status, today, facility}, {3});
-        dash();
-        tableHead(showId);
-        return true;
-    case rptMembershipStatus:
-        first("%1 - %2 - %3", {status, today, facility}, {3});
-        dash();
-        tableHead(showId);
-        return true;
-    case rptRoster:
-        first("Roster for %1, %2 - %3 - %4", {status, classText, today, facility}, {2, 4});
-        dash();
-        tableHead(showId);
-        return true;
-    case rptDailyWorkouts: {
-        CDAOWk wk;
-        CEFOleDateTime from = date0;
-        CEFOleDateTime to = date1;
-        if (wk.FindWks(0, from, to, CDAOWk::okAll) == 0)
-            return false;
-        first("Daily Workouts for %1 - %2", {d0, facility}, {2});
-        dash();
-        tableHead(true);
-        return true;
-    }
-    case rptWorkoutSummaries:
-        if (id & mfAllDates)
-            first("Workout Summaries for %1 - %2 - %3", {status, today, facility}, {3});
-        else
-            first("Workout Summaries for %1 - %2 to %3 - %4", {status, d0, d1, facility}, {4});
-        dash();
-        tableHead(showId);
-        return true;
-    case rptMemberWorkouts:
-        if (!findMember())
-            return false;
-        first("Workouts for %1 %2, ID # %3, Class %4 - %5 - %6",
-              {member.FirstName, member.LastName, std::to_string(id), str1, today, facility},
-              {1, 2, 4, 6});
-        dash();
-        tableHead(false);
-        return true;
-    case rptClassWorkouts:
-        if (id & mfAllDates)
-            first("Workout Summaries for %1, %2 - %3 - %4", {status, classText, today, facility},
-                  {2, 4});
-        else
-            first("Workout Summaries for %1, %2 - %3 to %4 - %5",
-                  {status, classText, d0, d1, facility}, {2, 5});
-        return true;
-    case rptTestResults:
-    case rptEvalComparison:
-    case rptBodyCompInterp:
-    case rptBodyCompComparison:
-        // These find their records first and print their own first lines.
-        return true;
-    case rptUnknownWorkouts: {
-        CDAOWk wk;
-        const int n = wk.FindWks(0, CDAOWk::ClassUnknown);
-        first("All Category \"Unknown\" Workouts as of %1 - %2", {today, facility}, {2});
-        dash();
-        if (n > 0) {
-            tableHead(true);
-            return true;
-        }
-        y += ls;
-        line("No workouts found");
-        dash();
-        return true;
-    }
-    default:
-        return false;
+        break;
     }
 }

@@ -363,6 +363,74 @@ int CReportEngine::GetTextPath(int const& kind, std::string& path) const {
     return 1;
 }
 
+int CReportEngine::DoFirstLine(CReportDC& dc, int const& x, int y, const std::string& text) {
+    SetContinuation(text + ", Page ");
+    dc.TextOut(x, y, text);
+    return y + dc.LineSpacing();
+}
+
+namespace {
+
+std::string fillInserts(const std::string& pattern, const std::vector<std::string>& inserts) {
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char c = pattern[i];
+        if (c == '%' && i + 1 < pattern.size() && pattern[i + 1] >= '1' && pattern[i + 1] <= '9') {
+            const auto n = static_cast<std::size_t>(pattern[i + 1] - '1');
+            if (n < inserts.size())
+                out += inserts[n];
+            ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+} // namespace
+
+std::string CReportEngine::FitInserts(const CReportDC& dc, const std::string& pattern,
+                                      std::vector<std::string> inserts,
+                                      std::initializer_list<int> shorten, int const& width) {
+    static const QString kMark = QStringLiteral("\u2026");
+    for (;;) {
+        const std::string text = fillInserts(pattern, inserts);
+        if (dc.TextWidth(text) <= width)
+            return text;
+        // The longest insert that may still be shortened loses one character.
+        std::string* longest = nullptr;
+        qsizetype most = 6;
+        for (int n : shorten) {
+            if (n < 1 || n > static_cast<int>(inserts.size()))
+                continue;
+            std::string& s = inserts[static_cast<std::size_t>(n - 1)];
+            const qsizetype len = QString::fromStdString(s).size();
+            if (len > most) {
+                most = len;
+                longest = &s;
+            }
+        }
+        if (!longest)
+            return dc.Fit(text, width);
+        QString s = QString::fromStdString(*longest);
+        if (s.endsWith(kMark))
+            s.chop(1);
+        s.chop(1);
+        *longest = (s.trimmed() + kMark).toStdString();
+    }
+}
+
+int CReportEngine::DoTitle(CReportDC& dc, int const& x, int y, const std::string& pattern,
+                           std::vector<std::string> inserts, std::initializer_list<int> shorten) {
+    return DoFirstLine(
+        dc, x, y, FitInserts(dc, pattern, std::move(inserts), shorten, pageWidth_ - margin_ - x));
+}
+
+int CReportEngine::DoRule(CReportDC& dc, int const& x, int y) {
+    DoDashLine(dc, x, pageWidth_ - margin_, y);
+    return y + dc.LineSpacing();
+}
+
 void CReportEngine::NoteMissingText(int const& kind) {
     if (kind >= 0 && kind < NumTexts)
         missingTexts_.insert(kTextFiles[kind]);

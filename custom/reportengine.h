@@ -14,6 +14,7 @@
 #include <array>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <set>
 #include <string>
 #include <vector>
@@ -166,6 +167,27 @@ public:
     int DoFmtLine(CReportDC& dc, std::ifstream& in, int const& x, int y, const std::string& s);
     int DoFmtLine(CReportDC& dc, int const& x, int y, const std::string& fmt, double const& v);
 
+    // Called by a report that finds nothing to print: why, naming the
+    // member and the record that were asked for.
+    void NothingToPrint(std::string why) { nothingReason_ = std::move(why); }
+    const std::string& NothingReason() const { return nothingReason_; }
+    // The first line of a report at (x, y), which also starts the header of
+    // every continued page; returns the next y.
+    int DoFirstLine(CReportDC& dc, int const& x, int y, const std::string& text);
+    // The first line from pattern and its inserts, fitted to the page as
+    // FitInserts does; returns the next y.
+    int DoTitle(CReportDC& dc, int const& x, int y, const std::string& pattern,
+                std::vector<std::string> inserts, std::initializer_list<int> shorten);
+    // A dashed line from x to the right margin; returns the next y.
+    int DoRule(CReportDC& dc, int const& x, int y);
+    // pattern with its inserts %1.. filled, fitted to width units by
+    // shortening the inserts listed in shorten (1-based: names, the
+    // facility), longest first, each with an ellipsis; the dates and numbers
+    // stay whole.
+    static std::string FitInserts(const CReportDC& dc, const std::string& pattern,
+                                  std::vector<std::string> inserts,
+                                  std::initializer_list<int> shorten, int const& width);
+
     // Path of a text kind's file in the text folder; 0 for an unknown kind.
     int GetTextPath(int const& kind, std::string& path) const;
     const std::string& GetTextFolder() const { return textFolder_; }
@@ -219,4 +241,5 @@ private:
     std::vector<std::string> optionAbbrs_;
     std::set<std::string> missingTexts_;
     TableHead tableHead_;
+    std::string nothingReason_;
 };

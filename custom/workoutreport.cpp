@@ -3,6 +3,7 @@
 #include "custom/memberreport.h"
 #include "db/daobon.h"
 #include "db/daocls.h"
+#include "db/daomem.h"
 #include "db/daosmmem.h"
 #include "db/daowk.h"
 #include "util/format.h"
@@ -428,7 +429,7 @@ int CWorkoutReport::DoSummaries(CReportDC& dc, int const& x, int y, long const& 
             cls.FindClasses(0, category->c_str(), course.c_str(), section.c_str());
         else
             cls.FindClasses(0);
-        const CDAOBon& bon = report_.GetBonuses();
+        const CDAOBon& bon = context_.bonuses;
         while (cls.IsOpen() && !cls.IsEOF()) {
             if (cls.IsDeleted()) {
                 cls.Op(CDAOEFSet::opMoveNext);
@@ -547,7 +548,7 @@ int CWorkoutReport::DoMemberWorkouts(CReportDC& dc, int const& x, int y, long co
             cls.FindClasses(memberId);
         else
             cls.FindClasses(memberId, classIndx);
-        b.Accumulate(report_.GetBonuses(), cls, memberId);
+        b.Accumulate(context_.bonuses, cls, memberId);
         cls.Op(CDAOEFSet::opClose);
     }
     y = DoWorkoutMemberTotals(b, dc, x, y);
@@ -565,20 +566,96 @@ int CWorkoutReport::DoUnknown(CReportDC& dc, int const& x, int y) {
     return y + dc.LineSpacing();
 }
 
-int CWorkoutReport::DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-                           CEFOleDateTime& date1, std::string& str0, std::string& str1,
-                           std::string& str2) {
+bool CWorkoutReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& r) {
+    CEFOleDateTime now;
+    now.Current();
+    const std::string today = now.DateStrLongYear();
+    const std::string& facility = context_.center.Name;
+    const std::string d0 = r.date0.DateStrLongYear();
+    const std::string d1 = r.date1.DateStrLongYear();
+    std::string status;
+    CReportEngine::BuildStatusStr(status, r.id);
+    std::string classText;
+    CReportEngine::BuildClassStr(classText, r.str0, r.str1, r.str2);
+    const bool allDates = (r.id & CReportEngine::mfAllDates) != 0;
+    bool idSwitch = true;
+
     switch (report_.GetReport()) {
-    case CReportEngine::rptDailyWorkouts:
-        return DoDaily(dc, x, y, date0, date1);
+    case CReportEngine::rptDailyWorkouts: {
+        CDAOWk wk;
+        CEFOleDateTime from = r.date0;
+        CEFOleDateTime to = r.date1;
+        if (wk.FindWks(0, from, to, CDAOWk::okAll) == 0)
+            return false;
+        y = report_.DoTitle(dc, x, y, "Daily Workouts for %1 - %2", {d0, facility}, {2});
+        break;
+    }
     case CReportEngine::rptWorkoutSummaries:
-        return DoSummaries(dc, x, y, id, date0, date1, nullptr, str1, str2);
+        if (allDates)
+            y = report_.DoTitle(dc, x, y, "Workout Summaries for %1 - %2 - %3",
+                                {status, today, facility}, {3});
+        else
+            y = report_.DoTitle(dc, x, y, "Workout Summaries for %1 - %2 to %3 - %4",
+                                {status, d0, d1, facility}, {4});
+        idSwitch = (r.id & CReportEngine::mfShowId) != 0;
+        break;
     case CReportEngine::rptMemberWorkouts: {
-        // The class index comes as text; 101 selects every class.
-        return DoMemberWorkouts(dc, x, y, id, CReportEngine::CStringToBYTE(str0));
+        CDAOMem member;
+        if (!FindRequestMember(member, r.id, report_))
+            return false;
+        y = report_.DoTitle(
+            dc, x, y, "Workouts for %1 %2, ID # %3, Class %4 - %5 - %6",
+            {member.FirstName, member.LastName, std::to_string(r.id), r.str1, today, facility},
+            {1, 2, 4, 6});
+        idSwitch = false;
+        break;
     }
     case CReportEngine::rptClassWorkouts:
-        return DoSummaries(dc, x, y, id, date0, date1, &str0, str1, str2);
+        // The dashed line and the column heads follow with the body.
+        if (allDates)
+            y = report_.DoTitle(dc, x, y, "Workout Summaries for %1, %2 - %3 - %4",
+                                {status, classText, today, facility}, {2, 4});
+        else
+            y = report_.DoTitle(dc, x, y, "Workout Summaries for %1, %2 - %3 to %4 - %5",
+                                {status, classText, d0, d1, facility}, {2, 5});
+        return true;
+    case CReportEngine::rptUnknownWorkouts: {
+        CDAOWk wk;
+        const int n = wk.FindWks(0, CDAOWk::ClassUnknown);
+        y = report_.DoTitle(dc, x, y, "All Category \"Unknown\" Workouts as of %1 - %2",
+                            {today, facility}, {2});
+        y = report_.DoRule(dc, x, y);
+        if (n > 0)
+            break;
+        y += dc.LineSpacing();
+        dc.TextOut(x, y, "No workouts found");
+        y = report_.DoRule(dc, x, y + dc.LineSpacing());
+        return true;
+    }
+    default:
+        return false;
+    }
+    if (report_.GetReport() != CReportEngine::rptUnknownWorkouts)
+        y = report_.DoRule(dc, x, y);
+    // The table head below a blank line, as on continued pages.
+    y = report_.DoTableHead(dc, x, y + dc.LineSpacing(), idSwitch);
+    return true;
+}
+
+int CWorkoutReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
+    int y = 0;
+    if (!DoFirstLines(dc, x, y, r))
+        return y;
+    switch (report_.GetReport()) {
+    case CReportEngine::rptDailyWorkouts:
+        return DoDaily(dc, x, y, r.date0, r.date1);
+    case CReportEngine::rptWorkoutSummaries:
+        return DoSummaries(dc, x, y, r.id, r.date0, r.date1, nullptr, r.str1, r.str2);
+    case CReportEngine::rptMemberWorkouts:
+        // The class index comes as text; 101 selects every class.
+        return DoMemberWorkouts(dc, x, y, r.id, CReportEngine::CStringToBYTE(r.str0));
+    case CReportEngine::rptClassWorkouts:
+        return DoSummaries(dc, x, y, r.id, r.date0, r.date1, &r.str0, r.str1, r.str2);
     case CReportEngine::rptUnknownWorkouts:
         return DoUnknown(dc, x, y);
     default:

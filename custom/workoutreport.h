@@ -5,7 +5,9 @@
 // to the report's totals table and end the report with totals, bonus totals,
 // the hour-by-hour chart (daily report) and the sign block.
 
-#include "custom/report.h"
+#include "custom/reportcontext.h"
+#include "custom/reportengine.h"
+#include "custom/reportrequest.h"
 #include "db/workout.h"
 
 #include <map>
@@ -41,13 +43,15 @@ public:
         void Value(const CDAOBon& bon);
     };
 
-    explicit CWorkoutReport(CReport& report) : report_(report) {}
+    CWorkoutReport(CReportEngine& engine, const CReportContext& context)
+        : report_(engine), context_(context) {}
 
-    // The body of the workout report kinds (daily, summaries, member, class
-    // summaries, unknown class) below their first lines; returns the next y.
-    // Other kinds draw nothing.
-    int DoBody(CReportDC& dc, int const& x, int y, long& id, CEFOleDateTime& date0,
-               CEFOleDateTime& date1, std::string& str0, std::string& str1, std::string& str2);
+    // The workout report kinds (daily, summaries, member, class summaries,
+    // unknown class): their first lines and body; returns the next y. Other
+    // kinds draw nothing.
+    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
+    // The first lines of the kind; false when there is nothing to print.
+    bool DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& request);
 
     // Copies the member's identity into workout and adds the member's
     // workouts of class classIndx (CDAOWk::ClassAll: every class).
@@ -93,7 +97,8 @@ private:
     int DoLegend(CReportDC& dc, int const& x, int y, const char* plusText);
     CBonuses BonusTotals() const;
 
-    CReport& report_;
+    CReportEngine& report_;
+    const CReportContext& context_;
     bool namesRead_ = false;
     std::map<long, std::string> names_;
 };

@@ -4,10 +4,7 @@
 // workout, interpretation and member reports, and rows written straight into
 // its stores.
 
-#include "custom/interpretationreport.h"
-#include "custom/memberreport.h"
 #include "custom/report.h"
-#include "custom/workoutreport.h"
 #include "support/recordingdevice.h"
 
 #include "guiapp.h"
@@ -32,9 +29,6 @@ namespace vantora::test {
 inline std::filesystem::path shippedData() {
     return std::filesystem::path(VANTORA_SOURCE_DIR) / "data";
 }
-
-// The report every kind is drawn with.
-using BodyReport = CReport;
 
 // What a drawn report shows.
 struct Drawn {
@@ -141,15 +135,15 @@ protected:
     }
 
     // A new report object (after the data it reads at construction is set).
-    BodyReport& report() {
+    CReport& report() {
         if (!report_)
-            report_ = std::make_unique<BodyReport>();
+            report_ = std::make_unique<CReport>();
         return *report_;
     }
 
     Drawn draw(int kind, long id = 0, CEFOleDateTime d0 = {}, CEFOleDateTime d1 = {},
                std::string s0 = {}, std::string s1 = {}, std::string s2 = {}) {
-        BodyReport& r = report();
+        CReport& r = report();
         r.SetReport(kind);
         r.ResetLayout(600);
         const bool landscape = r.GetOrientation() == QPageLayout::Landscape;
@@ -161,7 +155,7 @@ protected:
         dc.SelectFont(r.GetFont());
         out.lineSpacing = dc.LineSpacing();
         out.avgWidth = dc.AveCharWidth();
-        r.DoReport(dc, id, d0, d1, s0, s1, s2);
+        r.DoReport(dc, {kind, id, d0, d1, std::move(s0), std::move(s1), std::move(s2)});
         return out;
     }
 
@@ -201,7 +195,7 @@ protected:
 
     FakeClock clock{2026, 12, 7, 10, 0, 0};
     Facility f{"Test Fitness Center"};
-    std::unique_ptr<BodyReport> report_;
+    std::unique_ptr<CReport> report_;
 };
 
 } // namespace vantora::test

@@ -5,6 +5,7 @@
 #include "bodyfixture.h"
 
 #include "custom/comparisonreport.h"
+#include "custom/interpretationreport.h"
 #include "db/daobodycomp.h"
 #include "db/daoeval.h"
 #include "db/daomem.h"

@@ -3,6 +3,8 @@
 
 #include "bodyfixture.h"
 
+#include "custom/workoutreport.h"
+
 #include "db/daobon.h"
 #include "db/daocls.h"
 

@@ -19,18 +19,7 @@ namespace {
 
 const std::string kFacility = "Test Fitness Center";
 
-// One selection of PrintReport.
-struct Request {
-    Request(int k, long i = 0, CEFOleDateTime d0 = {}, CEFOleDateTime d1 = {}, std::string s0 = {},
-            std::string s1 = {}, std::string s2 = {})
-        : kind(k), id(i), date0(d0), date1(d1), str0(std::move(s0)), str1(std::move(s1)),
-          str2(std::move(s2)) {}
-    int kind;
-    long id;
-    CEFOleDateTime date0;
-    CEFOleDateTime date1;
-    std::string str0, str1, str2;
-};
+using Request = CReportRequest;
 
 // A facility with one member, a week of workouts and a report object.
 class ReportOnFacility : public ::testing::Test {
@@ -53,7 +42,7 @@ protected:
         CReportDC dc(painter, [&] { return device->NewPage(); });
         dc.SelectFont(report->GetFont());
         lineSpacing = dc.LineSpacing();
-        report->DoReport(dc, r.id, r.date0, r.date1, r.str0, r.str1, r.str2);
+        report->DoReport(dc, {r.kind, r.id, r.date0, r.date1, r.str0, r.str1, r.str2});
         return device;
     }
 
@@ -223,10 +212,7 @@ TEST_F(ReportOnFacility, ContinuedPagesRepeatTheFirstLine) {
     QPainter painter(&landscape);
     CReportDC dc(painter, [&] { return landscape.NewPage(); });
     dc.SelectFont(report->GetFont());
-    long id = 0;
-    CEFOleDateTime d0 = dec1, d1 = dec7;
-    std::string s0, s1, s2;
-    report->DoReport(dc, id, d0, d1, s0, s1, s2);
+    report->DoReport(dc, {CReportEngine::rptDailyWorkouts, 0, dec1, dec7});
     // Wherever the body ended, a break from the foot of the page starts a
     // page whose header names its number and repeats the table head.
     report->CheckPageLen(dc, 61 * dc.LineSpacing(), 2, true, true);
