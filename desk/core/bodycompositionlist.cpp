@@ -1,4 +1,4 @@
-#include "bodycompositionlist.h"
+#include "desk/core/bodycompositionlist.h"
 
 #include "db/daocls.h"
 #include "util/format.h"
@@ -27,9 +27,9 @@ int CBodyCompList::Refill() {
 }
 
 std::vector<CListColumn> CBodyCompList::Columns() const {
-    return {{"Name", 150, bitName},    {"ID #", 70, bitId},       {"Date", 65, bitDate},
-            {"Fat %", 50, bitFat},     {"Method", 75, bitMethod}, {"Activity Level", 85, bitActivity},
-            {"Ht", 50, bitHt},         {"Wt", 50, bitWt},         {"Ws", 50, bitWaist},
+    return {{"Name", 150, bitName}, {"ID #", 70, bitId},       {"Date", 65, bitDate},
+            {"Fat %", 50, bitFat},  {"Method", 75, bitMethod}, {"Activity Level", 85, bitActivity},
+            {"Ht", 50, bitHt},      {"Wt", 50, bitWt},         {"Ws", 50, bitWaist},
             {"Hip", 50, bitHip}};
 }
 

@@ -2,7 +2,7 @@
 // CBodyCompList: the Body Compositions list without its window: a member's
 // body compositions (all classes or one), newest first.
 
-#include "recordlist.h"
+#include "desk/core/recordlist.h"
 
 #include "db/daobodycomp.h"
 #include "util/efoledatetime.h"
@@ -11,8 +11,18 @@
 
 class CBodyCompList : public CRecordList {
 public:
-    enum bit { bitName = 1, bitId = 2, bitDate = 4, bitMethod = 8, bitFat = 16, bitActivity = 32,
-               bitHt = 64, bitWt = 128, bitWaist = 0x100, bitHip = 0x200 };
+    enum bit {
+        bitName = 1,
+        bitId = 2,
+        bitDate = 4,
+        bitMethod = 8,
+        bitFat = 16,
+        bitActivity = 32,
+        bitHt = 64,
+        bitWt = 128,
+        bitWaist = 0x100,
+        bitHip = 0x200
+    };
 
     int QueryMember(long memberId, unsigned char classIndx, const std::string& classText) override;
     std::vector<CListColumn> Columns() const override;

@@ -1,4 +1,6 @@
-#include "bodycompositionsheetdocument.h"
+#include "desk/core/bodycompositionsheetdocument.h"
+
+#include "desk/core/entrydate.h"
 
 #include "db/daobodycomp.h"
 #include "util/bodycomp.h"
@@ -96,8 +98,7 @@ void CBodyCompSheetDoc::CalculateBodyFat() {
 }
 
 bool CBodyCompSheetDoc::Validate() {
-    if (!BodyCompDate.ChkStatus() || BodyCompDate.IsAfterToday()) {
-        notice::show(CEFOleDateTime::MsgLaterThanToday, notice::Icon::Exclamation);
+    if (!CheckEntryDate(BodyCompDate)) {
         focus_ = fldDate;
         return false;
     }

@@ -4,8 +4,8 @@
 // were entered in, the percent-fat calculator of each method, the checks
 // and the write of the record.
 
-#include "memberfacts.h"
-#include "skinfoldentry.h"
+#include "desk/core/memberfacts.h"
+#include "desk/core/skinfoldentry.h"
 
 #include "forms/pagedoc.h"
 #include "util/efoledatetime.h"

@@ -1,4 +1,4 @@
-#include "evaluationlist.h"
+#include "desk/core/evaluationlist.h"
 
 #include "custom/circuit.h"
 #include "db/daobodycomp.h"
@@ -59,12 +59,21 @@ int CEvaluationList::Refill() {
 }
 
 std::vector<CListColumn> CEvaluationList::Columns() const {
-    std::vector<CListColumn> columns{
-        {"Name", 150, bitName},      {"ID #", 70, bitId},        {"Date", 65, bitDate},
-        {"Ht", 40, bitHt},           {"Wt", 50, bitWt},          {"Activity Level", 85, bitActivity},
-        {"HR", 30, bitHR},           {"BP", 50, bitBP},          {"Trunk Flexion", 50, bitTests},
-        {"Sit-Ups", 50, bitTests},   {"Ab Crunches", 50, bitTests}, {"Step", 50, bitTests},
-        {"Run", 50, bitTests},       {"Ergometer", 50, bitTests}, {"Fat %", 50, bitFat}};
+    std::vector<CListColumn> columns{{"Name", 150, bitName},
+                                     {"ID #", 70, bitId},
+                                     {"Date", 65, bitDate},
+                                     {"Ht", 40, bitHt},
+                                     {"Wt", 50, bitWt},
+                                     {"Activity Level", 85, bitActivity},
+                                     {"HR", 30, bitHR},
+                                     {"BP", 50, bitBP},
+                                     {"Trunk Flexion", 50, bitTests},
+                                     {"Sit-Ups", 50, bitTests},
+                                     {"Ab Crunches", 50, bitTests},
+                                     {"Step", 50, bitTests},
+                                     {"Run", 50, bitTests},
+                                     {"Ergometer", 50, bitTests},
+                                     {"Fat %", 50, bitFat}};
     const int stations = std::min(circuit_.GetNumStations(), CDAOEval::StationCount);
     for (int i = 0; i < stations; ++i) {
         const char* name = circuit_.GetName(i);

@@ -3,7 +3,7 @@
 // evaluations (all classes or one), newest first, read whole through the
 // joined view.
 
-#include "recordlist.h"
+#include "desk/core/recordlist.h"
 
 #include "db/daoeval.h"
 #include "util/efoledatetime.h"
@@ -15,8 +15,19 @@ class CCircuit;
 
 class CEvaluationList : public CRecordList {
 public:
-    enum bit { bitName = 1, bitId = 2, bitDate = 4, bitHt = 8, bitWt = 16, bitActivity = 32,
-               bitHR = 64, bitBP = 128, bitTests = 0x100, bitFat = 0x200, bitStations = 0x400 };
+    enum bit {
+        bitName = 1,
+        bitId = 2,
+        bitDate = 4,
+        bitHt = 8,
+        bitWt = 16,
+        bitActivity = 32,
+        bitHR = 64,
+        bitBP = 128,
+        bitTests = 0x100,
+        bitFat = 0x200,
+        bitStations = 0x400
+    };
 
     explicit CEvaluationList(const CCircuit& circuit);
 

@@ -1,6 +1,7 @@
-#include "evaluationsheetdocument.h"
+#include "desk/core/evaluationsheetdocument.h"
 
-#include "recordtransaction.h"
+#include "desk/core/entrydate.h"
+#include "desk/core/storetransaction.h"
 
 #include "custom/circuit.h"
 #include "db/daocirc.h"
@@ -123,10 +124,8 @@ bool CEvaluationSheetDoc::Fail(int page, int field) {
 }
 
 bool CEvaluationSheetDoc::Validate() {
-    if (!EvaluationDate.ChkStatus() || EvaluationDate.IsAfterToday()) {
-        notice::show(CEFOleDateTime::MsgLaterThanToday, notice::Icon::Exclamation);
+    if (!CheckEntryDate(EvaluationDate))
         return Fail(pgProfile, fldDate);
-    }
     if (ClassIndx < 0 || Member.ChoiceOf(ClassIndx) < 0) {
         notice::show(MsgClass, notice::Icon::Exclamation);
         return Fail(pgProfile, fldClass);
@@ -141,8 +140,8 @@ bool CEvaluationSheetDoc::Write() {
     CDAOSmEval eval;
     CDAOCirc circ;
     CDAOEvalBodyComp body;
-    CRecordTransaction all(eval);
-    if (!all.Active())
+    CStoreTransaction all(eval);
+    if (!all.Begin())
         return false;
     // The new id is taken inside the transaction, so two desks saving at
     // once cannot both take it.

@@ -5,8 +5,8 @@
 // entries and writes the three records of the evaluation in one transaction,
 // so that an evaluation is stored whole or not at all.
 
-#include "memberfacts.h"
-#include "skinfoldentry.h"
+#include "desk/core/memberfacts.h"
+#include "desk/core/skinfoldentry.h"
 
 #include "forms/pagedoc.h"
 #include "util/efoledatetime.h"

@@ -1,8 +1,9 @@
-#include "memberfacts.h"
+#include "desk/core/memberfacts.h"
 
 #include "db/daocls.h"
 #include "db/daomem.h"
 #include "db/daosmmem.h"
+#include "desk/core/memberclasschoice.h"
 
 bool CMemberFacts::Read(long memberId) {
     *this = CMemberFacts();
@@ -15,20 +16,14 @@ bool CMemberFacts::Read(long memberId) {
     MemberID = memberId;
     FirstName = mem.FirstName;
     LastName = mem.LastName;
-    Age = mem.Birthday.ChkStatus() ? mem.Birthday.ElapsedYrs() : 0;
+    Age = mem.Birthday.GetStatus() == COleDateTime::valid ? mem.Birthday.ElapsedYrs() : 0;
     Sex = mem.Sex == 1 ? 1 : 0;
     mem.Op(CDAOEFSet::opClose);
 
-    CDAOCls cls;
-    const int n = cls.FindClasses(memberId);
-    for (int i = 0; i < n && !cls.IsEOF(); ++i) {
-        CClassChoice choice;
-        choice.ClassIndx = cls.ClassIndx;
-        cls.BuildClassString(choice.Text);
-        Classes.push_back(std::move(choice));
-        cls.Op(CDAOEFSet::opMoveNext);
-    }
-    cls.Op(CDAOEFSet::opClose);
+    // The member's classes without the leading "- All Classes -" item.
+    const CMemberClassChoice choice(memberId);
+    for (std::size_t i = 1; i < choice.Items().size(); ++i)
+        Classes.push_back(CClassChoice{choice.Items()[i].index, choice.Items()[i].text});
     return true;
 }
 

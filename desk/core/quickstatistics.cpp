@@ -1,4 +1,4 @@
-#include "quickstatistics.h"
+#include "desk/core/quickstatistics.h"
 
 #include "db/daobodycomp.h"
 #include "db/daochkin.h"

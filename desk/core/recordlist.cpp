@@ -1,4 +1,4 @@
-#include "recordlist.h"
+#include "desk/core/recordlist.h"
 
 #include "db/daosmmem.h"
 #include "util/format.h"

@@ -1,4 +1,4 @@
-#include "skinfoldentry.h"
+#include "desk/core/skinfoldentry.h"
 
 #include "util/bodycomp.h"
 

@@ -1,4 +1,6 @@
-#include "workoutdetailsdocument.h"
+#include "desk/core/workoutdetailsdocument.h"
+
+#include "desk/core/entrydate.h"
 
 #include "db/daocenter.h"
 #include "db/daowk.h"
@@ -48,14 +50,12 @@ bool CWorkoutDetailsDoc::Load() {
 }
 
 bool CWorkoutDetailsDoc::CheckFields() {
-    if (!CheckIn.ChkStatus() || CheckIn.IsAfterToday()) {
+    if (!CheckEntryDate(CheckIn)) {
         focus_ = fldCheckIn;
-        notice::show(CEFOleDateTime::MsgLaterThanToday, notice::Icon::Exclamation);
         return false;
     }
-    if (!CheckOut.ChkStatus() || CheckOut.IsAfterToday()) {
+    if (!CheckEntryDate(CheckOut)) {
         focus_ = fldCheckOut;
-        notice::show(CEFOleDateTime::MsgLaterThanToday, notice::Icon::Exclamation);
         return false;
     }
     if (CheckOut < CheckIn) {

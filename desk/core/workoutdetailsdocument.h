@@ -5,7 +5,7 @@
 // The checks run again inside Write, so no caller can store a check-out
 // before its check-in or a time after today.
 
-#include "memberfacts.h"
+#include "desk/core/memberfacts.h"
 
 #include "forms/pagedoc.h"
 #include "util/efoledatetime.h"

@@ -1,17 +1,18 @@
-#include "workoutlist.h"
+#include "desk/core/workoutlist.h"
+
+#include "desk/core/entrydate.h"
+#include "desk/core/memberidcheck.h"
 
 #include "db/daosmmem.h"
 #include "util/format.h"
 #include "util/notice.h"
-#include "vantoapi/vantoapi.h"
 
 using namespace vantora;
 
 bool CFindWorkoutsCriteria::Validate() {
     for (auto [date, field] : {std::pair{&From, fldFrom}, std::pair{&To, fldTo}}) {
-        if (!date->ChkStatus() || date->IsAfterToday()) {
+        if (!CheckEntryDate(*date)) {
             Focus = field;
-            notice::show(CEFOleDateTime::MsgLaterThanToday, notice::Icon::Exclamation);
             return false;
         }
     }
@@ -23,11 +24,8 @@ bool CFindWorkoutsCriteria::Validate() {
         notice::show(MsgOrder, notice::Icon::Exclamation);
         return false;
     }
-    if (OneMember && !IsMember(MemberID, CDAOSmMem::idMember)) {
+    if (OneMember && !CMemberIdCheck::Check(MemberID, true)) {
         Focus = fldMember;
-        notice::show(
-            format("Sorry, there is no member in the database\nthat matches ID %i.", {MemberID}),
-            notice::Icon::Exclamation);
         return false;
     }
     return true;

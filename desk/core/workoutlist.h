@@ -4,7 +4,7 @@
 // row with the member's name, the times, the minutes and the option values.
 // CFindWorkoutsCriteria: the Find Workouts dialog's choices and checks.
 
-#include "recordlist.h"
+#include "desk/core/recordlist.h"
 
 #include "db/daowk.h"
 #include "util/efoledatetime.h"
