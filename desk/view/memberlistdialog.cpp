@@ -61,7 +61,7 @@ CMemberListDialog::CMemberListDialog(CMemberListDoc& doc, Operations ops, QWidge
         titles << QString::fromLatin1(c.title);
     list_->setHeaderLabels(titles);
     for (int i = 0; i < static_cast<int>(std::size(Columns)); ++i) {
-        list_->setColumnWidth(i, Columns[i].width * 3 / 2);
+        list_->setColumnWidth(i, Columns[i].width * 4 / 3);
         list_->setColumnHidden(i, (doc_.Columns() & Columns[i].bit) == 0);
     }
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { Edit(); });
@@ -119,7 +119,7 @@ CMemberListDialog::CMemberListDialog(CMemberListDoc& doc, Operations ops, QWidge
     if (!byClass)
         layout->addWidget(new QLabel(QString::fromLatin1(CMemberListDoc::NoteUpdateClass), this));
     layout->addLayout(buttons);
-    resize(720, 480);
+    resize(760, 480);
     Fill();
 }
 

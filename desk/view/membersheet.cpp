@@ -151,6 +151,7 @@ CMemberProfilePg::CMemberProfilePg(QWidget* parent) : QWidget(parent) {
     layout->addWidget(new QLabel(
         QStringLiteral("Workout Check-In Message for Member (Displayed Only Once):"), this));
     layout->addWidget(message);
+    layout->addStretch();
 }
 
 void CMemberProfilePg::ShowDoc(const CMemberSheetDoc& d) {
