@@ -358,7 +358,7 @@ int CCmprReport::DoBodyCompComparison(CReportDC& dc, int const& x, int y, long c
     return rows.End();
 }
 
-int CCmprReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
+int CCmprReport::DoReport(CReportDC& dc, int const& x, const CReportSelection& r) {
     switch (report_.GetReport()) {
     case CReportEngine::rptEvalComparison:
         return DoEvalComparison(dc, x, 0, r.id, r.date0, r.date1);

@@ -4,7 +4,7 @@
 
 #include "custom/reportcontext.h"
 #include "custom/reportengine.h"
-#include "custom/reportrequest.h"
+#include "custom/reportselection.h"
 
 #include <string>
 
@@ -17,7 +17,7 @@ public:
 
     // The evaluation comparison and the body composition comparison: their
     // first lines and table; returns the next y. Other kinds draw nothing.
-    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
+    int DoReport(CReportDC& dc, int const& x, const CReportSelection& request);
 
     // One row's values: first and second at x1 and x2 and their difference
     // at x3; "NT" for a 0 and "--" for the difference when either is "NT".

@@ -961,7 +961,7 @@ int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long con
     return y;
 }
 
-int CInterpReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
+int CInterpReport::DoReport(CReportDC& dc, int const& x, const CReportSelection& r) {
     switch (report_.GetReport()) {
     case CReportEngine::rptTestResults:
         return DoTestResults(dc, x, 0, r.id, r.date0);

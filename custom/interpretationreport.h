@@ -7,7 +7,7 @@
 
 #include "custom/reportcontext.h"
 #include "custom/reportengine.h"
-#include "custom/reportrequest.h"
+#include "custom/reportselection.h"
 
 #include <fstream>
 #include <functional>
@@ -43,7 +43,7 @@ public:
 
     // The test results (9) and body composition (11) reports: their first
     // lines and body; returns the next y. Other kinds draw nothing.
-    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
+    int DoReport(CReportDC& dc, int const& x, const CReportSelection& request);
 
     // One interpretation text of the test results (kinds txtTraining to
     // txtRecommendations) for the evaluation.

@@ -299,7 +299,7 @@ int CMemberReport::DoMemberProfile(CReportDC& dc, int const& x, int y, long cons
     return y;
 }
 
-bool CMemberReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& r) {
+bool CMemberReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportSelection& r) {
     CEFOleDateTime now;
     now.Current();
     const std::string today = now.DateStrLongYear();
@@ -348,7 +348,7 @@ bool CMemberReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CRep
     return true;
 }
 
-int CMemberReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
+int CMemberReport::DoReport(CReportDC& dc, int const& x, const CReportSelection& r) {
     int y = 0;
     if (!DoFirstLines(dc, x, y, r))
         return y;

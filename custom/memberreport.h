@@ -5,7 +5,7 @@
 
 #include "custom/reportcontext.h"
 #include "custom/reportengine.h"
-#include "custom/reportrequest.h"
+#include "custom/reportselection.h"
 
 #include <string>
 
@@ -20,9 +20,9 @@ public:
     // The member report kinds (profile, count, emergency contacts,
     // membership status, roster): their first lines and body; returns the
     // next y. Other kinds draw nothing.
-    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
+    int DoReport(CReportDC& dc, int const& x, const CReportSelection& request);
     // The first lines of the kind; false when there is nothing to print.
-    bool DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& request);
+    bool DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportSelection& request);
 
     // Opens set on the members the member flags choose: all members by name
     // with mfAll, else the current (mfCurrent) or past members by name.

@@ -3,28 +3,19 @@
 #include "custom/comparisonreport.h"
 #include "custom/interpretationreport.h"
 #include "custom/memberreport.h"
+#include "custom/printjob.h"
 #include "custom/workoutreport.h"
 #include "db/connection.h"
 #include "db/daostn.h"
 #include "util/format.h"
 #include "util/notice.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QPrinter>
-#include <QPrinterInfo>
-
-#include <cctype>
 #include <cstdlib>
 #include <exception>
 
 namespace {
 
-// Margins of a PDF page: a letter sheet holds the 4800 (portrait) or 6350
-// (landscape) units of a report line and its lines per page at 600 dpi.
-constexpr double kPdfSideMargin = 0.25;      // inch
-constexpr double kPdfTopBottomMargin = 0.15; // inch
+// Resolution of the layout of a request that is refused before printing.
 constexpr int kPdfResolution = 600;
 
 // Years a printed date can show.
@@ -91,18 +82,7 @@ void CReport::Fail(result r, std::string why) {
 }
 
 std::string CReport::PdfFileName(const std::string& title, const CEFOleDateTime& when) {
-    std::string safe;
-    for (char c : title) {
-        const auto u = static_cast<unsigned char>(c);
-        if (std::isalnum(u) || c == ' ' || c == '-' || c == '_')
-            safe += c;
-        else if (c == '/' || c == '\\')
-            safe += '-';
-        // Quotes and other marks are left out.
-    }
-    if (safe.empty())
-        safe = "Report";
-    return safe + " " + when.Format("%Y%m%d-%H%M%S") + ".pdf";
+    return CPrintJob::PdfFileName(title, when);
 }
 
 void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFOleDateTime& date1,
@@ -129,61 +109,15 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
         return;
     }
 
-    std::unique_ptr<QPrinter> printer;
-    QString partPath;
-    QString finalPath;
-    const char* folder = std::getenv("VANTO_PRINT");
-    if (folder && *folder) {
-        const QDir dir(QString::fromStdString(folder));
-        if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
-            Fail(result::failed,
-                 vantora::insert("Error: cannot create the print folder %1", {folder}));
-            return;
-        }
-        CEFOleDateTime now;
-        now.Current();
-        const std::string name = PdfFileName(ReportTitle(kind), now);
-        finalPath = dir.absoluteFilePath(QString::fromStdString(name));
-        // Two jobs of one kind in the same second keep both files.
-        for (int n = 2; QFileInfo::exists(finalPath); ++n)
-            finalPath = dir.absoluteFilePath(QString::fromStdString(
-                name.substr(0, name.size() - 4) + "-" + std::to_string(n) + ".pdf"));
-        // The PDF is written under a temporary name and renamed only when
-        // complete, so a folder never shows a half-written report.
-        partPath = dir.absoluteFilePath(QStringLiteral(".") + QFileInfo(finalPath).fileName() +
-                                        QStringLiteral(".part"));
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setResolution(kPdfResolution);
-        printer->setOutputFileName(partPath);
-        printer->setPageSize(QPageSize(QPageSize::Letter));
-    } else {
-        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-        if (info.isNull()) {
-            Fail(result::noPrinter, "Error: no default printer, and VANTO_PRINT is not set");
-            return;
-        }
-        printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    CPrintJob job;
+    if (!job.Open(ReportTitle(kind))) {
+        Fail(job.Result() == CPrintJob::result::noPrinter ? result::noPrinter : result::failed,
+             job.Error());
+        return;
     }
-
-    ResetLayout(printer->resolution());
-    printer->setPageOrientation(GetOrientation());
-    if (!partPath.isEmpty())
-        printer->setPageMargins(
-            QMarginsF(kPdfSideMargin, kPdfTopBottomMargin, kPdfSideMargin, kPdfTopBottomMargin),
-            QPageLayout::Inch);
-    printer->setDocName(QString::fromStdString(GetTitle()));
-
-    auto discard = [&] {
-        if (!partPath.isEmpty())
-            QFile::remove(partPath);
-    };
-
-    QPainter painter;
-    if (!painter.begin(printer.get())) {
-        discard();
-        Fail(result::failed,
-             vantora::insert("Error: cannot start the print job \"%1\"", {GetTitle()}));
+    ResetLayout(job.Resolution());
+    if (!job.Begin(GetOrientation())) {
+        Fail(result::failed, job.Error());
         return;
     }
     int drawn = 0;
@@ -191,7 +125,7 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
     {
         auto catcher = std::make_shared<StoreErrorCatcher>();
         vantora::notice::ScopedHandler scope(catcher);
-        CReportDC dc(painter, [&printer] { return printer->newPage(); });
+        CReportDC dc(job.Painter(), [&job] { return job.NewPage(); });
         dc.SelectFont(GetFont());
         try {
             DoReport(dc, {kind, id, date0, date1, str0, str1, str2});
@@ -205,39 +139,25 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
             error = catcher->First().empty() ? std::string("Error: a store could not be read")
                                              : catcher->First();
     }
-    const bool keep = error.empty() && drawn > 0;
-    if (!keep && partPath.isEmpty())
-        printer->abort();
-    painter.end();
+    job.Finish(error.empty() && drawn > 0);
 
     if (!error.empty()) {
-        discard();
         Fail(result::failed, vantora::insert("Error: the report \"%1\" could not be drawn: %2",
                                              {GetTitle(), error}));
         return;
     }
     if (drawn == 0) {
-        discard();
         std::string why = vantora::insert("Nothing to print for the report \"%1\"", {GetTitle()});
         if (!NothingReason().empty())
             why += ": " + NothingReason();
         Fail(result::empty, why);
         return;
     }
-    if (printer->printerState() == QPrinter::Error) {
-        discard();
-        Fail(result::failed, vantora::insert("Error: the print job \"%1\" failed", {GetTitle()}));
+    if (job.Result() != CPrintJob::result::printed) {
+        Fail(result::failed, job.Error());
         return;
     }
-    if (!partPath.isEmpty()) {
-        if (QFileInfo(partPath).size() <= 0 || !QFile::rename(partPath, finalPath)) {
-            discard();
-            Fail(result::failed,
-                 vantora::insert("Error: cannot write %1", {finalPath.toStdString()}));
-            return;
-        }
-        lastOutput_ = finalPath.toStdString();
-    }
+    lastOutput_ = job.Output();
     lastResult_ = result::printed;
     if (!MissingTexts().empty()) {
         std::string names;
@@ -269,7 +189,7 @@ bool CReport::UsesDates(int const& kind, long const& id, bool& second) {
     }
 }
 
-void CReport::DoReport(CReportDC& dc, const CReportRequest& request) {
+void CReport::DoReport(CReportDC& dc, const CReportSelection& request) {
     ResetTotals();
     ClearMissingTexts();
     NothingToPrint({});

@@ -6,7 +6,7 @@
 
 #include "custom/reportcontext.h"
 #include "custom/reportengine.h"
-#include "custom/reportrequest.h"
+#include "custom/reportselection.h"
 #include "util/efoledatetime.h"
 
 #include <initializer_list>
@@ -39,7 +39,7 @@ public:
     // Draws the request's kind on dc (the kind set by SetReport): the kind
     // draws its first lines and its body, or nothing when its selection has
     // nothing to print.
-    void DoReport(CReportDC& dc, const CReportRequest& request);
+    void DoReport(CReportDC& dc, const CReportSelection& request);
 
     result GetLastResult() const { return lastResult_; }
     // Why the last report was not printed, empty when it was.

@@ -566,7 +566,7 @@ int CWorkoutReport::DoUnknown(CReportDC& dc, int const& x, int y) {
     return y + dc.LineSpacing();
 }
 
-bool CWorkoutReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& r) {
+bool CWorkoutReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportSelection& r) {
     CEFOleDateTime now;
     now.Current();
     const std::string today = now.DateStrLongYear();
@@ -642,7 +642,7 @@ bool CWorkoutReport::DoFirstLines(CReportDC& dc, int const& x, int& y, const CRe
     return true;
 }
 
-int CWorkoutReport::DoReport(CReportDC& dc, int const& x, const CReportRequest& r) {
+int CWorkoutReport::DoReport(CReportDC& dc, int const& x, const CReportSelection& r) {
     int y = 0;
     if (!DoFirstLines(dc, x, y, r))
         return y;

@@ -7,7 +7,7 @@
 
 #include "custom/reportcontext.h"
 #include "custom/reportengine.h"
-#include "custom/reportrequest.h"
+#include "custom/reportselection.h"
 #include "db/workout.h"
 
 #include <map>
@@ -49,9 +49,9 @@ public:
     // The workout report kinds (daily, summaries, member, class summaries,
     // unknown class): their first lines and body; returns the next y. Other
     // kinds draw nothing.
-    int DoReport(CReportDC& dc, int const& x, const CReportRequest& request);
+    int DoReport(CReportDC& dc, int const& x, const CReportSelection& request);
     // The first lines of the kind; false when there is nothing to print.
-    bool DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportRequest& request);
+    bool DoFirstLines(CReportDC& dc, int const& x, int& y, const CReportSelection& request);
 
     // Copies the member's identity into workout and adds the member's
     // workouts of class classIndx (CDAOWk::ClassAll: every class).

@@ -19,7 +19,7 @@ namespace {
 
 const std::string kFacility = "Test Fitness Center";
 
-using Request = CReportRequest;
+using Request = CReportSelection;
 
 // A facility with one member, a week of workouts and a report object.
 class ReportOnFacility : public ::testing::Test {

@@ -7,10 +7,10 @@
 #include <string>
 #include <utility>
 
-struct CReportRequest {
-    CReportRequest() = default;
-    CReportRequest(int k, long i = 0, CEFOleDateTime d0 = {}, CEFOleDateTime d1 = {},
-                   std::string s0 = {}, std::string s1 = {}, std::string s2 = {})
+struct CReportSelection {
+    CReportSelection() = default;
+    CReportSelection(int k, long i = 0, CEFOleDateTime d0 = {}, CEFOleDateTime d1 = {},
+                     std::string s0 = {}, std::string s1 = {}, std::string s2 = {})
         : kind(k), id(i), date0(d0), date1(d1), str0(std::move(s0)), str1(std::move(s1)),
           str2(std::move(s2)) {}
 
