@@ -8,6 +8,7 @@
 #include "desk/view/membercommands.h"
 #include "desk/view/membertreeview.h"
 #include "desk/view/progresswindow.h"
+#include "desk/view/recordcommands.h"
 #include "desk/view/reportrequestdialogs.h"
 #include "util/notice.h"
 
@@ -36,6 +37,7 @@ CMainFrame::CMainFrame(CVantoraApp& app, CVantoraDoc& doc, QWidget* parent)
     CreateActions();
     CreateMenus();
     InstallMemberCommands();
+    InstallRecordCommands();
     for (DeskCommand command : CMainView::ButtonCommands())
         view_->Bind(command, Command(command));
     SplitPanes();
@@ -57,6 +59,29 @@ void CMainFrame::InstallMemberCommands() {
     connect(tree_, &CMemberTreeView::recordOpened, members, &CMemberCommands::OpenTreeRecord);
     connect(tree_, &CMemberTreeView::recordDeleteRequested, members,
             &CMemberCommands::DeleteTreeRecord);
+}
+
+// The Workouts, Evaluations and Body Compositions menus' add, edit/delete
+// and find, Quick Statistics, and the tree's double-click and Delete key on
+// workout, evaluation and body-composition leaves.
+void CMainFrame::InstallRecordCommands() {
+    auto* records = new CRecordCommands(doc_, this);
+    const std::pair<DeskCommand, void (CRecordCommands::*)()> commands[] = {
+        {DeskCommand::AddWorkout, &CRecordCommands::AddWorkout},
+        {DeskCommand::EditWorkouts, &CRecordCommands::EditWorkouts},
+        {DeskCommand::FindWorkouts, &CRecordCommands::FindWorkouts},
+        {DeskCommand::AddEvaluation, &CRecordCommands::AddEvaluation},
+        {DeskCommand::EditEvaluations, &CRecordCommands::EditEvaluations},
+        {DeskCommand::AddBodyComp, &CRecordCommands::AddBodyComp},
+        {DeskCommand::EditBodyComps, &CRecordCommands::EditBodyComps},
+        {DeskCommand::QuickStatistics, &CRecordCommands::QuickStatistics}};
+    for (const auto& [command, slot] : commands) {
+        Command(command)->setEnabled(true);
+        connect(Command(command), &QAction::triggered, records, slot);
+    }
+    connect(tree_, &CMemberTreeView::recordOpened, records, &CRecordCommands::OpenTreeRecord);
+    connect(tree_, &CMemberTreeView::recordDeleteRequested, records,
+            &CRecordCommands::DeleteTreeRecord);
 }
 
 CMainFrame::~CMainFrame() {

@@ -51,6 +51,7 @@ private:
     void CreateActions();
     void CreateMenus();
     void InstallMemberCommands();
+    void InstallRecordCommands();
     void OnCommand(DeskCommand command);
     void PrintSetup();
     void StartReportServerCommand();
