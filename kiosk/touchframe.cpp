@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 CMainFrame::CMainFrame(CVantoraTouchDoc& doc) : doc_(doc) {
@@ -51,7 +52,21 @@ void CMainFrame::Busy(const char* text) {
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+void CMainFrame::changeEvent(QEvent* event) {
+    // A window manager that still offers to minimise the kiosk gets it back
+    // at once: members have no other way to bring it up again.
+    if (event->type() == QEvent::WindowStateChange && isMinimized())
+        QTimer::singleShot(0, this, [this] { showMaximized(); });
+    QWidget::changeEvent(event);
+}
+
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    // Only Ctrl+X closes the kiosk; a close button or key of the window
+    // manager does not.
+    if (event->spontaneous()) {
+        event->ignore();
+        return;
+    }
     if (!closed_) {
         closed_ = true;
         doc_.OnCloseDocument();

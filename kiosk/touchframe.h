@@ -23,6 +23,7 @@ public:
     CVantoraTouchView& View() { return *view_; }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

@@ -195,6 +195,9 @@ TEST_F(KioskViewTest, FrameIsTitledAndClosingWritesTheQueue) {
         EXPECT_FALSE(flags & (Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                               Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
         frame.show();
+        // Minimised by the window manager, the kiosk comes back at once.
+        frame.showMinimized();
+        EXPECT_TRUE(WaitFor([&] { return frame.isMaximized(); }));
         doc->LookUpId(123456);
         doc->AnswerCheckIn(false);
         doc->AnswerEnterWorkout(true);
