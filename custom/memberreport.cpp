@@ -287,13 +287,17 @@ int CMemberReport::DoMemberProfile(CReportDC& dc, int const& x, int y, long cons
     // The two columns side by side, row by row; a member with very many
     // classes or conditions continues on the next page instead of running
     // off the sheet.
+    // A long address or e-mail stops a blank before the right column, and
+    // the right column at the margin.
     const std::size_t rows = std::max(left.size(), right.size());
+    const int w = dc.AveCharWidth();
+    const int pageRight = report_.GetPageWidth() - report_.GetMargin();
     for (std::size_t i = 0; i < rows; ++i) {
         y = report_.CheckPageLen(dc, y, 2, false, false);
         if (i < left.size())
-            dc.TextOut(left[i].x, y, left[i].text);
+            dc.TextOutFit(left[i].x, y, left[i].text, rh - w - left[i].x);
         if (i < right.size())
-            dc.TextOut(right[i].x, y, right[i].text);
+            dc.TextOutFit(right[i].x, y, right[i].text, pageRight - right[i].x);
         y += ls;
     }
     return y;

@@ -162,7 +162,11 @@ TEST_F(MemberReports, ProfileWithManyClassesContinuesOnANewPage) {
 TEST_F(MemberReports, LongTextsAreShortenedWithAMarkInsideThePage) {
     MemberData m = member(40, "Maximiliana-Josephine", "Vanderhoeven-Castellanos");
     m.physician = "Dr. Bartholomew Featherstonehaugh";
+    m.email = "maximiliana.josephine.vanderhoeven-castellanos@lakeview-community.example.org";
     addMember(m);
+    const Drawn profile = draw(CReportEngine::rptMemberProfile, 40);
+    EXPECT_EQ(profile.overlaps(), std::vector<std::string>{});
+    EXPECT_EQ(profile.beyond(4800), std::vector<std::string>{});
     const Drawn d = draw(CReportEngine::rptEmergencyContacts, 0x02 | 0x01);
     EXPECT_EQ(d.beyond(4800 - 25), std::vector<std::string>{});
     EXPECT_EQ(d.overlaps(), std::vector<std::string>{});
