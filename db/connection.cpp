@@ -406,4 +406,20 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     return store;
 }
 
+bool closeStore(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path file = fs::absolute(fs::path(path), ec);
+    if (ec)
+        file = fs::path(path);
+    auto& stores = registry().stores;
+    const auto it = stores.find(file.lexically_normal().string());
+    if (it == stores.end())
+        return true;
+    if (it->second.use_count() > 1)
+        return false;
+    stores.erase(it);
+    return true;
+}
+
 } // namespace vantora::db

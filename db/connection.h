@@ -113,6 +113,9 @@ private:
 // compaction, is opened afresh). Null, after a notice, when the file is
 // missing, unreadable or not an SQLite database.
 std::shared_ptr<Store> openStore(const std::string& path);
+// Closes this thread's connection to the store file, so that the file can be
+// moved (compaction). False when a set or batch still uses it; it then stays.
+bool closeStore(const std::string& path);
 
 // How long a write waits for another program's lock before giving up, in
 // milliseconds; applies to connections opened afterwards and to the open

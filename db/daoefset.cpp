@@ -1428,6 +1428,29 @@ bool CDAOEFSet::RestoreStoreReady() {
     return !m_restore.stopped;
 }
 
+std::vector<std::string> CDAOEFSet::ReadRestoreFields(std::istream& in, char const& delimiter,
+                                                      std::size_t count) {
+    // Longer fields are cut to their column later; the rest of an over-long
+    // one is skipped so that the next stays in step.
+    constexpr std::size_t ReadLimit = 4096;
+    std::vector<std::string> f;
+    for (std::size_t i = 0; i < count; ++i) {
+        f.push_back(ReadField(in, delimiter, ReadLimit));
+        DecodeLine(f.back());
+    }
+    return f;
+}
+
+int CDAOEFSet::StoreRestored(bool edit, std::function<void()> const& take) {
+    if (edit)
+        Op(opEdit);
+    take();
+    if (!edit)
+        AddNewAsIs();
+    Op(opUpdate);
+    return LastOpFailed() ? 0 : 1;
+}
+
 void CDAOEFSet::AddNewAsIs() {
     FailureScope scope(*this);
     guarded(

@@ -332,6 +332,14 @@ protected:
     static constexpr double MaxMeasure = 100000.0;
     int RestoreRecords(std::istream& in, char const* kind, long memberId, int flag,
                        LineReader const& read);
+    // The next count fields of a stream (a part of an export line), each
+    // decoded as DecodeLine does.
+    static std::vector<std::string> ReadRestoreFields(std::istream& in, char const& delimiter,
+                                                      std::size_t count);
+    // Stores one restored record: edits the current row when edit, else
+    // adds one; `take` puts the line's values into the bound members (after
+    // the edit has read the stored row into them). 1 when stored.
+    int StoreRestored(bool edit, std::function<void()> const& take);
     // Whether a restore can start: the database folder is known and the
     // store file opens (one notice otherwise). Readers ask before making
     // their other sets, each of which would repeat a folder message.

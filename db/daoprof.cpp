@@ -83,7 +83,6 @@ std::string CDAOProf::GetMedHistStr(long m) {
 }
 
 namespace {
-constexpr std::size_t ReadLimit = 4096;
 // The defined goal and medical-history bits.
 constexpr long AllGoals = 255;
 constexpr long AllMedHistory = 2097151;
@@ -115,11 +114,7 @@ int CDAOProf::Restore(std::ifstream& in, char const& delimiter, long const& memb
                       bool const& replace) {
     if (!in.is_open())
         return 0;
-    std::vector<std::string> f;
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        f.push_back(ReadField(in, delimiter, ReadLimit));
-        DecodeLine(f.back());
-    }
+    const std::vector<std::string> f = ReadRestoreFields(in, delimiter, FieldCount);
     const int stored = TakeFields(f, 0) ? StoreFields(f, 0, memberId, replace) : 0;
     Op(opClose);
     return stored;
@@ -127,21 +122,10 @@ int CDAOProf::Restore(std::ifstream& in, char const& delimiter, long const& memb
 
 int CDAOProf::StoreFields(std::vector<std::string> const& f, std::size_t at, long const& memberId,
                           bool const& replace) {
-    // A set left open by the previous line takes a new record as it is; a
-    // replace looks the member's record up (the query also keeps a newly
-    // opened set small).
-    int found = 0;
-    if (replace || !IsOpen())
-        found = FindProfile(memberId);
-    const bool edit = replace && found > 0;
-    if (edit)
-        Op(opEdit);
-    // An open or an edit reads the stored record into the values: take the
-    // line's again.
-    TakeFields(f, at);
-    if (!edit)
-        AddNewAsIs();
-    MemberID = memberId;
-    Op(opUpdate);
-    return LastOpFailed() ? 0 : 1;
+    // A set left open by the previous line takes a new record as it is.
+    const int found = replace || !IsOpen() ? FindProfile(memberId) : 0;
+    return StoreRestored(replace && found > 0, [&] {
+        TakeFields(f, at);
+        MemberID = memberId;
+    });
 }

@@ -105,11 +105,6 @@ int CDAOSmMem::DelAll() {
     return CDAOEFSet::DelAll();
 }
 
-namespace {
-// Fields longer than this are cut to their column below.
-constexpr std::size_t ReadLimit = 4096;
-} // namespace
-
 bool CDAOSmMem::TakeFields(std::vector<std::string> const& f, std::size_t at) {
     if (f.size() < at + FieldCount || !ParseLong(f[at], 0, 999999999, Barcode) ||
         !ParseByte(f[at + 4], 0, 255, MemberStatus))
@@ -124,11 +119,7 @@ int CDAOSmMem::Restore(std::ifstream& in, char const& delimiter, long const& mem
                        bool const& replace) {
     if (!in.is_open())
         return 0;
-    std::vector<std::string> f;
-    for (std::size_t i = 0; i < FieldCount; ++i) {
-        f.push_back(ReadField(in, delimiter, ReadLimit));
-        DecodeLine(f.back());
-    }
+    const std::vector<std::string> f = ReadRestoreFields(in, delimiter, FieldCount);
     const int stored = TakeFields(f, 0) ? StoreFields(f, 0, memberId, replace) : 0;
     Op(opClose);
     return stored;
@@ -146,15 +137,8 @@ int CDAOSmMem::StoreFields(std::vector<std::string> const& f, std::size_t at, lo
         m_strSort.clear();
         found = OpenSet(true);
     }
-    const bool edit = replace && found > 0;
-    if (edit)
-        Op(opEdit);
-    // An open or an edit reads the stored record into the values: take the
-    // line's again.
-    TakeFields(f, at);
-    if (!edit)
-        AddNewAsIs();
-    MemberID = memberId;
-    Op(opUpdate);
-    return LastOpFailed() ? 0 : 1;
+    return StoreRestored(replace && found > 0, [&] {
+        TakeFields(f, at);
+        MemberID = memberId;
+    });
 }
