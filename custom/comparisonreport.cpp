@@ -49,14 +49,17 @@ void CCmprReport::NoRecord(const CDAOMem& member, long const& id, const char* wh
                                            {member.FirstName, member.LastName, id, what, dates}));
 }
 
-int CCmprReport::DoCmprFirstLines(CReportDC& dc, int const& m, int y, long const& id,
-                                  const std::string& title, const char* datesLine,
+int CCmprReport::DoCmprFirstLines(CReportDC& dc, int const& m, int y, const CDAOMem& member,
+                                  long const& id, const std::string& title, const char* datesLine,
                                   const CEFOleDateTime& first, const CEFOleDateTime& second) {
     const int ls = dc.LineSpacing();
     const int w = dc.AveCharWidth();
     const int idAt = report_.GetPageWidth() - 15 * w;
     // The title ends a blank before the member id.
-    y = report_.DoFirstLine(dc, m, y, dc.Fit(title, idAt - m - w));
+    y = report_.DoFirstLine(dc, m, y,
+                            CReportEngine::FitInserts(dc, title,
+                                                      {member.FirstName, member.LastName}, {1, 2},
+                                                      idAt - m - w));
     dc.TextOut(idAt, y - ls, vantora::format("ID: %i", {id}));
     dc.TextOut(m, y,
                vantora::insert(datesLine, {first.DateStrLongYear(), second.DateStrLongYear()}));
@@ -200,10 +203,8 @@ int CCmprReport::DoEvalComparison(CReportDC& dc, int const& x, int y, long const
         CInterpReport::MakeEvalCalc(member, e[1], AgeAt(member.Birthday, e[1].EvaluationDate))};
 
     const int m = x;
-    y = DoCmprFirstLines(
-        dc, m, y, id,
-        vantora::insert("%1 %2 - Evaluation Comparison", {member.FirstName, member.LastName}),
-        "Evaluations Dated %1 and %2", e[0].EvaluationDate, e[1].EvaluationDate);
+    y = DoCmprFirstLines(dc, m, y, member, id, "%1 %2 - Evaluation Comparison",
+                         "Evaluations Dated %1 and %2", e[0].EvaluationDate, e[1].EvaluationDate);
     Rows rows(*this, dc, m, y);
     auto section = [&](const char* head) { rows.Section(head); };
     auto rowInt = [&](const std::string& name, long a, long b) { rows.Int(name, a, b); };
@@ -287,10 +288,8 @@ int CCmprReport::DoBodyCompComparison(CReportDC& dc, int const& x, int y, long c
     const CBodyComp& o1 = *objects[1];
 
     const int m = x;
-    y = DoCmprFirstLines(
-        dc, m, y, id,
-        vantora::insert("%1 %2 - Body Composition Comparison", {member.FirstName, member.LastName}),
-        "Body Compositions Dated %1 and %2", b[0].BodyCompDate, b[1].BodyCompDate);
+    y = DoCmprFirstLines(dc, m, y, member, id, "%1 %2 - Body Composition Comparison",
+                         "Body Compositions Dated %1 and %2", b[0].BodyCompDate, b[1].BodyCompDate);
     Rows rows(*this, dc, m, y);
     auto section = [&](const char* head) { rows.Section(head); };
     auto rowInt = [&](const char* name, int a, int bb) { rows.Int(name, a, bb); };

@@ -58,9 +58,10 @@ private:
                          CEFOleDateTime d1);
     int DoBodyCompComparison(CReportDC& dc, int const& x, int y, long const& id, CEFOleDateTime d0,
                              CEFOleDateTime d1);
-    // Title, dates, member id, facility and the column heads; returns the y
-    // of the first row.
-    int DoCmprFirstLines(CReportDC& dc, int const& m, int y, long const& id,
+    // Title (a pattern with the member's first and last name), dates,
+    // member id, facility and the column heads; returns the y of the first
+    // row.
+    int DoCmprFirstLines(CReportDC& dc, int const& m, int y, const CDAOMem& member, long const& id,
                          const std::string& title, const char* datesLine,
                          const CEFOleDateTime& first, const CEFOleDateTime& second);
     int DoCmprColumns(CReportDC& dc, int const& m, int y, const std::string& first,

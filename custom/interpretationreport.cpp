@@ -771,12 +771,15 @@ int CInterpReport::DoText(const CDAOMem& member, const CDAOBodyComp& rec, CBodyC
 // The report kinds
 
 int CInterpReport::DoHead(CReportDC& dc, int const& x, int y, const std::string& title,
-                          long const& id, unsigned char const& classIndx) {
+                          const CDAOMem& member, long const& id, unsigned char const& classIndx) {
     const int ls = dc.LineSpacing();
     const int w = dc.AveCharWidth();
     const int at = report_.GetPageWidth() - 37 * w;
     // The title, and the dates below it, end a blank before the right column.
-    y = report_.DoFirstLine(dc, x, y, dc.Fit(title, at - x - w));
+    y = report_.DoFirstLine(dc, x, y,
+                            CReportEngine::FitInserts(dc, title,
+                                                      {member.FirstName, member.LastName}, {1, 2},
+                                                      at - x - w));
     dc.TextOut(at, y - ls, vantora::format("ID: %i", {id}));
     std::string text;
     CDAOCls cls;
@@ -858,10 +861,7 @@ int CInterpReport::DoTestResults(CReportDC& dc, int const& x, int y, long const&
     circuit_ = std::make_unique<CCircuit>();
     calc_ = MakeEvalCalc(member, eval, member.Birthday.ElapsedYrs());
 
-    y = DoHead(
-        dc, m, y,
-        vantora::insert("%1 %2 - Test Results Interpretation", {member.FirstName, member.LastName}),
-        id, eval.ClassIndx);
+    y = DoHead(dc, m, y, "%1 %2 - Test Results Interpretation", member, id, eval.ClassIndx);
     dc.TextOut(
         m, y,
         vantora::insert("As of Evaluation Dated %1", {eval.EvaluationDate.DateStrLongYear()}));
@@ -924,10 +924,7 @@ int CInterpReport::DoBodyCompInterp(CReportDC& dc, int const& x, int y, long con
         return y;
     const int ls = dc.LineSpacing();
     const int m = x;
-    y = DoHead(dc, m, y,
-               vantora::insert("%1 %2 - Body Composition Interpretation",
-                               {member.FirstName, member.LastName}),
-               id, rec.ClassIndx);
+    y = DoHead(dc, m, y, "%1 %2 - Body Composition Interpretation", member, id, rec.ClassIndx);
     dc.TextOut(
         m, y,
         vantora::insert("As of Body Composition Dated %1", {rec.BodyCompDate.DateStrLongYear()}));

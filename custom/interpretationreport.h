@@ -77,10 +77,12 @@ private:
 
     int DoTestResults(CReportDC& dc, int const& x, int y, long const& id, CEFOleDateTime date);
     int DoBodyCompInterp(CReportDC& dc, int const& x, int y, long const& id, CEFOleDateTime date);
-    // The title at y, "ID: %i" on its line and "Class: %1" on the next at
-    // the right; returns the y of the second line.
-    int DoHead(CReportDC& dc, int const& x, int y, const std::string& title, long const& id,
-               unsigned char const& classIndx);
+    // The title (a pattern with the member's first and last name, which are
+    // shortened when it would reach the right column) at y, "ID: %i" on its
+    // line and "Class: %1" on the next at the right; returns the y of the
+    // second line.
+    int DoHead(CReportDC& dc, int const& x, int y, const std::string& title, const CDAOMem& member,
+               long const& id, unsigned char const& classIndx);
     int DoStrengthTable(CReportDC& dc, int const& x, int y, const CDAOEval& eval);
 
     // The common frame of a text: the file opened, read by sequence, closed.

@@ -506,3 +506,12 @@ TEST_F(Interpretations, EvaluationComparisonJudgesEachEvaluationAtItsAge) {
     EXPECT_TRUE(d.onEveryContinuedPage("Difference"));
     EXPECT_TRUE(d.onEveryContinuedPage(young.date.DateStrLongYear()));
 }
+
+TEST_F(Interpretations, ALongNameIsShortenedBeforeTheMemberId) {
+    addMember(member(12, "Maximiliana-Josephine", "Vanderhoeven-Castellanos"));
+    addBodyComp(12, BodyComp{nov2});
+    const Drawn d = draw(CReportEngine::rptBodyCompInterp, 12, nov2);
+    const std::string title = d.texts().front();
+    EXPECT_EQ(title.substr(title.size() - 33), "- Body Composition Interpretation") << title;
+    EXPECT_EQ(d.overlaps(), std::vector<std::string>{});
+}
