@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <climits>
 #include <cmath>
@@ -22,6 +23,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 
@@ -1311,31 +1313,27 @@ bool validUtf8(const std::string& s) {
 
 namespace {
 // The text without the blanks that pad a field.
-std::string trimmed(std::string const& text) {
+std::string_view trimmed(std::string const& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos)
-        return std::string();
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+        return std::string_view();
+    return std::string_view(text).substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 } // namespace
 
 bool CDAOEFSet::ParseLong(std::string const& field, long lo, long hi, long& out) {
-    const std::string text = trimmed(field);
-    if (text.empty())
-        return false;
-    const char* begin = text.c_str();
+    std::string_view text = trimmed(field);
     // Digits with an optional sign, nothing else (no blanks, no fraction).
-    const char* digits = (*begin == '-' || *begin == '+') ? begin + 1 : begin;
-    if (*digits == '\0')
-        return false;
-    for (const char* p = digits; *p; ++p) {
-        if (*p < '0' || *p > '9')
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
             return false;
     }
-    if (std::strlen(digits) > 18)
+    if (text.empty() || text.size() > 19)
         return false;
-    const long long v = std::strtoll(begin, nullptr, 10);
-    if (v < lo || v > hi)
+    long long v = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (error != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
         return false;
     out = static_cast<long>(v);
     return true;
@@ -1359,18 +1357,20 @@ bool CDAOEFSet::ParseByte(std::string const& text, unsigned char lo, unsigned ch
 }
 
 bool CDAOEFSet::ParseDouble(std::string const& field, double lo, double hi, double& out) {
-    const std::string text = trimmed(field);
-    if (text.empty())
-        return false;
+    const std::string_view text = trimmed(field);
     // Plain decimal notation as the export writes it: no "nan", "inf" or
     // hexadecimal forms.
     for (char c : text) {
         if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E'))
             return false;
     }
-    char* end = nullptr;
-    const double v = std::strtod(text.c_str(), &end);
-    if (end != text.c_str() + text.size() || !std::isfinite(v) || v < lo || v > hi)
+    const char* begin = text.data();
+    if (text.size() > 1 && text.front() == '+' && text[1] != '-')
+        ++begin;
+    double v = 0;
+    const auto [end, error] = std::from_chars(begin, text.data() + text.size(), v);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size() ||
+        !std::isfinite(v) || v < lo || v > hi)
         return false;
     out = v;
     return true;

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 using namespace vantora::test;
@@ -151,6 +152,24 @@ TEST(RestoreText, Latin1AndUtf8NamesBothArriveAsUtf8) {
     EXPECT_EQ(restoreFile(Kind::Members, path).restored, 2);
     EXPECT_EQ(readMember(1).first, "Zo\xC3\xAB");
     EXPECT_EQ(readMember(2).first, "Zo\xC3\xAB");
+}
+
+TEST(RestoreText, NumbersParseWholeAndInRangeOnly) {
+    const std::pair<const char*, bool> longs[] = {
+        {"42", true},   {" 42 ", true}, {"+42", true},  {"-3", false},
+        {"", false},    {"4 2", false}, {"42x", false}, {"0x2a", false},
+        {"+-4", false}, {"100", true},  {"101", false}, {"99999999999999999999", false}};
+    for (const auto& [text, ok] : longs) {
+        long v = 0;
+        EXPECT_EQ(CDAOEFSet::ParseLong(text, 0, 100, v), ok) << text;
+    }
+    const std::pair<const char*, bool> doubles[] = {
+        {"68.25", true}, {"1e2", true},    {"nan", false}, {"inf", false}, {"1e999", false},
+        {"-1", false},   {"1.2.3", false}, {"+-1", false}, {".", false},   {"", false}};
+    for (const auto& [text, ok] : doubles) {
+        double v = 0;
+        EXPECT_EQ(CDAOEFSet::ParseDouble(text, 0, 1000, v), ok) << text;
+    }
 }
 
 TEST(RestoreText, MessageNamesTheFirstSkippedLines) {
