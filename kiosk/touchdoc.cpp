@@ -337,9 +337,10 @@ void CVantoraTouchDoc::TimerExpired(int id) {
     }
 }
 
-void CVantoraTouchDoc::Idle() {
+bool CVantoraTouchDoc::Idle() {
     if (state_ == IdPrompt && idText_.empty())
         FlushWorkouts();
+    return !queue_.Empty();
 }
 
 int CVantoraTouchDoc::FlushWorkouts() {

@@ -96,7 +96,9 @@ public:
     // The timers the current screen arms when it is drawn.
     std::vector<TimerSpec> Timers() const;
     // No input for a while at the ID prompt: write the queued workouts.
-    void Idle();
+    // True when workouts are still queued afterwards (the store refused
+    // them), so that the caller tries again later.
+    bool Idle();
 
     // The visit.
     void LookUpId(long id);

@@ -56,7 +56,13 @@ CVantoraTouchView::CVantoraTouchView(CVantoraTouchDoc& doc, QWidget* parent)
     beep = [] { QApplication::beep(); };
     idle_.setSingleShot(true);
     idle_.setInterval(IdleFlushMs);
-    connect(&idle_, &QTimer::timeout, this, [this] { doc_.Idle(); });
+    retry_.setSingleShot(true);
+    retry_.setInterval(RetryFlushMs);
+    for (QTimer* t : {&idle_, &retry_})
+        connect(t, &QTimer::timeout, this, [this] {
+            if (doc_.Idle())
+                retry_.start();
+        });
     doc_.onChanged = [this](CVantoraTouchDoc::Change c) { Changed(c); };
     // The document may already show its first screen: arm what it needs.
     ArmTimers();
@@ -160,10 +166,12 @@ void CVantoraTouchView::Changed(CVantoraTouchDoc::Change change) {
     }
     if (change == CVantoraTouchDoc::Change::Screen) {
         ArmTimers();
-        if (doc_.State() == CVantoraTouchDoc::IdPrompt)
+        if (doc_.State() == CVantoraTouchDoc::IdPrompt) {
             idle_.start();
-        else
+        } else {
             idle_.stop();
+            retry_.stop();
+        }
     }
     Arrange();
     update();
@@ -176,6 +184,7 @@ int CVantoraTouchView::Period(int ms) const {
 void CVantoraTouchView::SetTimeScale(double factor) {
     timeScale_ = factor;
     idle_.setInterval(Period(IdleFlushMs));
+    retry_.setInterval(Period(RetryFlushMs));
     ArmTimers();
     if (idle_.isActive())
         idle_.start();

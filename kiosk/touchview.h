@@ -26,6 +26,9 @@ class CVantoraTouchView : public QWidget {
 public:
     // Idle time at the ID prompt after which queued workouts are written.
     static constexpr int IdleFlushMs = 5000;
+    // After the store refused the queued workouts, the next attempt comes
+    // this much later even when no member touches the kiosk meanwhile.
+    static constexpr int RetryFlushMs = 60000;
 
     explicit CVantoraTouchView(CVantoraTouchDoc& doc, QWidget* parent = nullptr);
     ~CVantoraTouchView() override;
@@ -106,6 +109,7 @@ private:
     std::map<int, QWidget*> controls_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QTimer idle_;
+    QTimer retry_;
     CTouchScreen screen_;
     std::vector<DrawOp> ops_;
     QString messageText_;

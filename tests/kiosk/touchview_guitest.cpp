@@ -4,6 +4,7 @@
 #include "kiosk/workoutqueue.h"
 
 #include "support/facility.h"
+#include "support/faultydisk.h"
 #include "support/memberdata.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +21,13 @@ using vantora::test::Facility;
 using vantora::test::FakeClock;
 
 namespace {
+
+// Installed before any store opens, so that a test can fill the disk.
+vantora::test::FaultyDisk& Disk() {
+    static vantora::test::FaultyDisk disk;
+    return disk;
+}
+const bool diskInstalled = (Disk(), true);
 
 void ReleaseKey(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
     QKeyEvent e(QEvent::KeyRelease, key, mods);
@@ -240,6 +248,29 @@ TEST_F(KioskViewTest, BlinkingMessagesLeaveEveryTimeOutOnTime) {
     // messages blinking, writes the queue once the kiosk is idle.
     ASSERT_TRUE(WaitFor([&] { return In(CVantoraTouchDoc::IdPrompt); }));
     ASSERT_NE(nullptr, view->Timer(CVantoraTouchDoc::BlinkTimer));
+    EXPECT_TRUE(WaitFor([&] { return queue.Empty(); }));
+    EXPECT_EQ(1, f.count("members.mdb", "SELECT COUNT(*) FROM Workouts"));
+}
+
+TEST_F(KioskViewTest, RefusedIdleWriteIsTriedAgainWithoutInput) {
+    Start();
+    view->SetTimeScale(0.02);
+    doc->LookUpId(123456);
+    doc->AnswerCheckIn(true);
+    ASSERT_TRUE(WaitFor([&] { return In(CVantoraTouchDoc::IdPrompt); }));
+    doc->LookUpId(123456);
+    doc->AnswerCheckOut(true);
+    doc->Input(3, false);
+    for (int i = 1; i < 13; ++i)
+        doc->Input(CTouchInput::Enter, false);
+    doc->AnswerConfirm(true);
+    ASSERT_EQ(1u, queue.Size());
+    Disk().FailCommit("members.mdb", 1);
+    // The idle write at the ID prompt is refused: the workout stays queued.
+    ASSERT_TRUE(WaitFor([&] { return In(CVantoraTouchDoc::IdPrompt) && Disk().Tripped(); }));
+    EXPECT_EQ(1u, queue.Size());
+    Disk().Heal();
+    // Nobody touches the kiosk; the next attempt writes it.
     EXPECT_TRUE(WaitFor([&] { return queue.Empty(); }));
     EXPECT_EQ(1, f.count("members.mdb", "SELECT COUNT(*) FROM Workouts"));
 }
