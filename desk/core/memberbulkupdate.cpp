@@ -6,7 +6,6 @@
 #include "db/daocls.h"
 #include "db/daodef.h"
 #include "db/daoenr.h"
-#include "db/daomem.h"
 #include "db/daomsg.h"
 #include "db/daosmmem.h"
 #include "forms/fieldcheck.h"
@@ -18,22 +17,21 @@ using namespace vantora;
 
 namespace {
 
-// Runs `one` for every row of the set (true: done), reporting failures
-// with `failText`; the writes share batched transactions.
-template <class Set, class One>
-int ForEachRow(Set& set, const char* wait, const char* failText, CProgress& progress, One one) {
-    const int count = set.CountSet();
+// Runs `one` for every row (true: done), reporting failures with
+// `failText`; the writes share batched transactions.
+template <class One>
+int ForEachRow(const CMemberBulkUpdate::Rows& rows, const char* wait, const char* failText,
+               CProgress& progress, One one) {
     int failures = 0;
-    CProgressScope scope(progress, wait, count);
+    CProgressScope scope(progress, wait, static_cast<int>(rows.size()));
     CDAOMsg anyMemberSet;
     CBatchScope batch(anyMemberSet);
-    for (int i = 0; i < count && !set.IsEOF(); ++i) {
-        if (!set.IsDeleted() && !one(set)) {
+    for (const CMemberListDoc::Row& row : rows) {
+        if (!one(row)) {
             ++failures;
-            notice::show(format(failText, {set.MemberID}), notice::Icon::Exclamation);
+            notice::show(format(failText, {row.id}), notice::Icon::Exclamation);
         }
         scope.Step();
-        set.Op(CDAOEFSet::opMoveNext);
     }
     return failures;
 }
@@ -100,28 +98,28 @@ bool CMemberBulkUpdate::Confirm(int rows) {
            notice::ask(MsgConfirm, notice::Buttons::YesNo) == notice::Answer::Yes;
 }
 
-int CMemberBulkUpdate::UpdateClass(CDAOMemCls& set, const ClassValues& v, CProgress& progress,
+int CMemberBulkUpdate::UpdateClass(const Rows& rows, const ClassValues& v, CProgress& progress,
                                    const std::function<void(long)>& changed) {
-    return ForEachRow(set, WaitClass, FailClass, progress, [&](CDAOMemCls& s) {
-        const bool ok = ReplaceClass(s.MemberID, s.ClassIndx, v.category, v.course, v.section,
+    return ForEachRow(rows, WaitClass, FailClass, progress, [&](const CMemberListDoc::Row& r) {
+        const bool ok = ReplaceClass(r.id, r.classIndx, v.category, v.course, v.section,
                                      CDAODef::gradestat(v.gradeStatus), v.orientBonus,
                                      v.reEvalBonuses, v.otherBonuses, v.transfer);
         if (ok && changed)
-            changed(s.MemberID);
+            changed(r.id);
         return ok;
     });
 }
 
-int CMemberBulkUpdate::UpdateEnroll(CDAOMem& set, const EnrollValues& v, CProgress& progress) {
-    return ForEachRow(set, WaitEnroll, FailEnroll, progress, [&](CDAOMem& s) {
-        return UpdateEnrollment(s.MemberID, v.enrollment, v.expiration, v.period, v.incentiveClub,
+int CMemberBulkUpdate::UpdateEnroll(const Rows& rows, const EnrollValues& v, CProgress& progress) {
+    return ForEachRow(rows, WaitEnroll, FailEnroll, progress, [&](const CMemberListDoc::Row& r) {
+        return UpdateEnrollment(r.id, v.enrollment, v.expiration, v.period, v.incentiveClub,
                                 v.status);
     });
 }
 
-int CMemberBulkUpdate::PostMessage(CDAOMem& set, const std::string& text, bool replace,
+int CMemberBulkUpdate::PostMessage(const Rows& rows, const std::string& text, bool replace,
                                    CProgress& progress) {
-    return ForEachRow(set, WaitMessage, FailMessage, progress, [&](CDAOMem& s) {
-        return vanto_apiPostMemberMessage(text, s.MemberID, replace) == VANTOAPI_OK;
+    return ForEachRow(rows, WaitMessage, FailMessage, progress, [&](const CMemberListDoc::Row& r) {
+        return vanto_apiPostMemberMessage(text, r.id, replace) == VANTOAPI_OK;
     });
 }

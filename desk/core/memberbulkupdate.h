@@ -4,13 +4,12 @@
 // message for the next check-in. Each asks first when the list is long,
 // reports its progress, reports a member it could not change and goes on.
 
+#include "desk/core/memberlistdocument.h"
 #include "util/efoledatetime.h"
 
 #include <functional>
 #include <string>
 
-class CDAOMem;
-class CDAOMemCls;
 class CProgress;
 
 class CMemberBulkUpdate {
@@ -46,13 +45,14 @@ public:
     // With `rows` of ConfirmRows or more, asks whether to go on.
     static bool Confirm(int rows);
 
-    // Each runs over the whole set in set order and returns the number of
-    // members it could not change. `changed` is told each member whose
-    // class was replaced.
-    static int UpdateClass(CDAOMemCls& set, const ClassValues& v, CProgress& progress,
+    using Rows = std::vector<CMemberListDoc::Row>;
+    // Each runs over the listed rows in list (set) order and returns the
+    // number of members it could not change. `changed` is told each member
+    // whose class was replaced; the rows of a class search carry the class.
+    static int UpdateClass(const Rows& rows, const ClassValues& v, CProgress& progress,
                            const std::function<void(long)>& changed = {});
-    static int UpdateEnroll(CDAOMem& set, const EnrollValues& v, CProgress& progress);
-    static int PostMessage(CDAOMem& set, const std::string& text, bool replace,
+    static int UpdateEnroll(const Rows& rows, const EnrollValues& v, CProgress& progress);
+    static int PostMessage(const Rows& rows, const std::string& text, bool replace,
                            CProgress& progress);
 
     static constexpr const char* MsgConfirm =

@@ -47,6 +47,8 @@ void CMemberListDoc::Refill() {
         r.expirationLong = m.ExpirationDate.DateStrLongYear();
         r.image = m.IsCurrentUnexpired() ? imgCurrent : imgPastOrExpired;
         r.position = pos;
+        if (const auto* cls = dynamic_cast<const CDAOMemCls*>(set_.get()))
+            r.classIndx = cls->ClassIndx;
         rows_.push_back(std::move(r));
     }
 }

@@ -32,7 +32,8 @@ public:
         std::string expiration; // short-year text
         std::string expirationLong;
         int image = imgCurrent;
-        int position = 0; // in the result set
+        int position = 0;            // in the result set
+        unsigned char classIndx = 0; // the row's class (a class search's list)
     };
 
     // Takes the result set of a search (open, with at least one row).
@@ -46,6 +47,8 @@ public:
 
     const std::string& Title() const { return title_; }
     unsigned Columns() const { return columns_; }
+    // The columns shown and printed (column bits).
+    void SetColumns(unsigned columns) { columns_ = columns; }
     const std::vector<Row>& Rows() const { return rows_; }
     // The set holds the members joined with their classes (a class search).
     bool ByClass() const;

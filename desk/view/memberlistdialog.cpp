@@ -193,10 +193,10 @@ void CMemberListDialog::keyPressEvent(QKeyEvent* event) {
 
 void CMemberListDialog::UpdateClass() {
     CUpdateClassDlg dlg(this);
-    if (!doc_.ClassSet() || dlg.exec() != QDialog::Accepted ||
+    if (!doc_.ByClass() || dlg.exec() != QDialog::Accepted ||
         !CMemberBulkUpdate::Confirm(static_cast<int>(doc_.Rows().size())))
         return;
-    CMemberBulkUpdate::UpdateClass(*doc_.ClassSet(), dlg.Values(),
+    CMemberBulkUpdate::UpdateClass(doc_.Rows(), dlg.Values(),
                                    ops_.progress ? *ops_.progress : CProgress::None(),
                                    ops_.classChanged);
     AfterChange();
@@ -207,7 +207,7 @@ void CMemberListDialog::UpdateEnroll() {
     if (dlg.exec() != QDialog::Accepted ||
         !CMemberBulkUpdate::Confirm(static_cast<int>(doc_.Rows().size())))
         return;
-    CMemberBulkUpdate::UpdateEnroll(doc_.Set(), dlg.Values(),
+    CMemberBulkUpdate::UpdateEnroll(doc_.Rows(), dlg.Values(),
                                     ops_.progress ? *ops_.progress : CProgress::None());
     AfterChange();
 }
@@ -217,6 +217,6 @@ void CMemberListDialog::PostMessage() {
     if (dlg.exec() != QDialog::Accepted ||
         !CMemberBulkUpdate::Confirm(static_cast<int>(doc_.Rows().size())))
         return;
-    CMemberBulkUpdate::PostMessage(doc_.Set(), dlg.Text(), dlg.Replace(),
+    CMemberBulkUpdate::PostMessage(doc_.Rows(), dlg.Text(), dlg.Replace(),
                                    ops_.progress ? *ops_.progress : CProgress::None());
 }

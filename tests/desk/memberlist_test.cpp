@@ -215,7 +215,7 @@ TEST_F(Bulk, FifteenRowsRunWithoutAskingAndReportTheOneFailure) {
     ASSERT_TRUE(CMemberBulkUpdate::Confirm(static_cast<int>(list->Rows().size())));
     EXPECT_EQ(facility.notices().count(), 0u);
     CountingProgress progress;
-    EXPECT_EQ(CMemberBulkUpdate::PostMessage(list->Set(), "Bring a towel", false, progress), 1);
+    EXPECT_EQ(CMemberBulkUpdate::PostMessage(list->Rows(), "Bring a towel", false, progress), 1);
     EXPECT_EQ(facility.notices().last(), "Failed to post message for Member ID 7");
     EXPECT_EQ(progress.text, "Posting messages, please wait...");
     EXPECT_EQ(progress.steps, 15);
@@ -237,7 +237,7 @@ TEST_F(Bulk, EnrollmentAndClassUpdatesGoOnPastAFailingMember) {
     CMemberBulkUpdate::EnrollValues e = CMemberBulkUpdate::InitialEnroll();
     e.expiration = CEFOleDateTime(2030, 1, 1, 0, 0, 0);
     e.status = 0;
-    EXPECT_EQ(CMemberBulkUpdate::UpdateEnroll(list->Set(), e, CProgress::None()), 1);
+    EXPECT_EQ(CMemberBulkUpdate::UpdateEnroll(list->Rows(), e, CProgress::None()), 1);
     EXPECT_EQ(facility.notices().last(), "Failed to update enrollment for Member ID 9");
     EXPECT_EQ(facility.count("members.mdb", "SELECT count(*) FROM Members WHERE MemberStatus = 0"),
               15);
@@ -248,7 +248,7 @@ TEST_F(Bulk, EnrollmentAndClassUpdatesGoOnPastAFailingMember) {
     c.course = "FIT 102";
     std::vector<long> changed;
     list->Requery();
-    EXPECT_EQ(CMemberBulkUpdate::UpdateClass(*list->ClassSet(), c, CProgress::None(),
+    EXPECT_EQ(CMemberBulkUpdate::UpdateClass(list->Rows(), c, CProgress::None(),
                                              [&](long id) { changed.push_back(id); }),
               0);
     EXPECT_EQ(changed.size(), 16u);
