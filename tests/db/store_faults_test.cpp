@@ -115,6 +115,13 @@ const BrokenStore BrokenStores[] = {
     {"NotADatabase",
      [](Facility& f) { overwrite(f.storePath("members.mdb"), "member list\n1|2|3\n"); }},
     {"Empty", [](Facility& f) { overwrite(f.storePath("members.mdb"), ""); }},
+    {"CutInHalf",
+     [](Facility& f) {
+         f.exec("members.mdb", "PRAGMA wal_checkpoint(TRUNCATE)");
+         const std::string path = f.storePath("members.mdb");
+         const std::string whole = readFile(path);
+         overwrite(path, whole.substr(0, whole.size() / 2));
+     }},
     {"TableMissing", [](Facility& f) { f.exec("members.mdb", "DROP TABLE Enrollments"); }},
 };
 
