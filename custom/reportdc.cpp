@@ -91,3 +91,7 @@ int CReportDC::DpiY() const {
 int CReportDC::PageHeight() const {
     return painter_.device()->height();
 }
+
+int CReportDC::PageWidth() const {
+    return painter_.device()->width();
+}

@@ -38,6 +38,7 @@ public:
     int TextWidth(const std::string& text) const;
     int DpiY() const;
     int PageHeight() const;
+    int PageWidth() const;
     // Number of texts, lines and shapes drawn so far.
     int Drawn() const { return drawn_; }
 

@@ -4,6 +4,7 @@
 #include "desk/core/memberlistdocument.h"
 #include "desk/core/progress.h"
 #include "desk/view/memberbulkdialogs.h"
+#include "desk/view/printcommands.h"
 
 #include "db/daomem.h"
 #include "util/notice.h"
@@ -98,12 +99,22 @@ CMemberListDialog::CMemberListDialog(CMemberListDoc& doc, Operations ops, QWidge
         buttons->addWidget(b, n % 2, n / 2);
         ++n;
     }
-    // Printing, backup and archive of the listed members are not offered here yet.
+    // Printing, backup and archive: the buttons get their operations below.
     for (const char* text : {"Merge Letter", "Mailing Labels", "Print", "Backup", "Archive"}) {
         auto* b = new QPushButton(QString::fromLatin1(text), this);
         b->setEnabled(false);
         buttons->addWidget(b, n % 2, n / 2);
         ++n;
+    }
+    const std::pair<const char*, void (*)(QWidget*, CMemberListDoc&)> printing[] = {
+        {"Merge Letter", &CPrintCommands::MergeLetter},
+        {"Mailing Labels", &CPrintCommands::MailingLabels},
+        {"Print", &CPrintCommands::PrintMembers}};
+    for (const auto& [text, print] : printing) {
+        QPushButton* b = Button(QString::fromLatin1(text));
+        b->setEnabled(true);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, print] { print(this, doc_); });
     }
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

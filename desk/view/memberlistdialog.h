@@ -1,8 +1,8 @@
 #pragma once
 // CMemberListDialog: the Members list over a CMemberListDoc: the rows with
 // their state images and legend, the count, Edit and Delete (buttons,
-// double-click, Delete key) and the bulk changes. Merge Letter, Mailing
-// Labels, Print, Backup and Archive are shown but not available here.
+// double-click, Delete key), the bulk changes, Merge Letter, Mailing Labels
+// and Print, Backup and Archive.
 
 #include <QDialog>
 

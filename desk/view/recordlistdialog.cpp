@@ -1,6 +1,7 @@
 #include "desk/view/recordlistdialog.h"
 
 #include "desk/core/recordlist.h"
+#include "desk/view/printcommands.h"
 #include "util/notice.h"
 
 #include <QAbstractTableModel>
@@ -112,13 +113,14 @@ CRecordListDlg::CRecordListDlg(QWidget* parent, CRecordList& list, std::vector<Q
             &CRecordListDlg::OnEdit);
     connect(add(QStringLiteral("Delete"), true), &QPushButton::clicked, this,
             &CRecordListDlg::OnDelete);
-    // Deleting everything listed, printing and the record files come with
+    // Deleting everything listed and the record files come with
     // their own operations; until then the buttons stay disabled.
     add(QStringLiteral("Delete All"), false);
     analyze_ = add(QStringLiteral("Analyze"), true);
     analyze_->setVisible(false);
     connect(analyze_, &QPushButton::clicked, this, &CRecordListDlg::OnAnalyze);
-    add(QStringLiteral("Print"), false);
+    connect(add(QStringLiteral("Print"), true), &QPushButton::clicked, this,
+            [this] { CPrintCommands::PrintRecords(this, list_); });
     add(QStringLiteral("Backup"), false);
     add(QStringLiteral("Archive"), false);
     buttons->addStretch();

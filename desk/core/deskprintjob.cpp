@@ -1,0 +1,24 @@
+#include "desk/core/deskprintjob.h"
+
+#include "custom/printjob.h"
+#include "custom/reportdc.h"
+#include "util/notice.h"
+
+bool PrintDeskJob(QPrinter* chosen, const std::string& title, QPageLayout::Orientation orientation,
+                  const CDeskDraw& draw) {
+    CPrintJob job(chosen);
+    if (!job.Open(title) || !job.Begin(orientation)) {
+        vantora::notice::show(job.Error(), vantora::notice::Icon::Exclamation);
+        return false;
+    }
+    bool drawn = false;
+    {
+        CReportDC dc(job.Painter(), [&job] { return job.NewPage(); });
+        drawn = draw(dc, job.Resolution());
+    }
+    if (job.Finish(drawn) == CPrintJob::result::failed) {
+        vantora::notice::show(job.Error(), vantora::notice::Icon::Exclamation);
+        return false;
+    }
+    return drawn;
+}

@@ -1,0 +1,71 @@
+#include "desk/core/mailinglabels.h"
+
+#include "desk/core/deskprintjob.h"
+#include "desk/core/memberlistdocument.h"
+#include "desk/core/postaladdress.h"
+#include "desk/core/progress.h"
+
+#include "custom/reportdc.h"
+#include "util/format.h"
+#include "util/notice.h"
+
+using namespace vantora;
+
+namespace {
+
+// Left edges of the three label columns, in average character widths.
+constexpr int kColumnStart[CMailingLabels::Columns] = {3, 49, 95};
+
+} // namespace
+
+std::string CMailingLabels::Question(int count) {
+    return format("Printing mailing labels will require %i sheet(s)\nof 1\" x 2 5/8\" labels. "
+                  "If your printer is ready,\nclick \"OK\" to print the labels now.",
+                  {Sheets(count)});
+}
+
+QFont CMailingLabels::Font(int dpi) {
+    QFont font(QStringLiteral("Serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(dpi * 16 / 100);
+    return font;
+}
+
+bool CMailingLabels::Draw(CReportDC& dc, int dpi, const std::vector<CPostalAddress>& to,
+                          CProgress& progress) {
+    const int lh = dc.LineSpacing();
+    const int acw = dc.AveCharWidth();
+    // A line stays on its own label: it ends before the next column starts.
+    const int width = (kColumnStart[1] - kColumnStart[0] - 1) * acw;
+    CProgressScope scope(progress, MsgPrinting, static_cast<int>(to.size()));
+    for (std::size_t i = 0; i < to.size(); ++i) {
+        const int onSheet = static_cast<int>(i % PerSheet);
+        if (i > 0 && onSheet == 0)
+            dc.EndPage();
+        const int x = kColumnStart[onSheet % Columns] * acw;
+        // Labels are one inch high; the first row begins three lines down.
+        int y = 3 * lh + (onSheet / Columns) * dpi;
+        const CPostalAddress& a = to[i];
+        for (const std::string& line : {a.NameLine(), a.Address, a.CityLine()}) {
+            dc.TextOutFit(x, y, line, width);
+            y += lh;
+        }
+        scope.Step();
+    }
+    return !to.empty();
+}
+
+bool CMailingLabels::Print(CMemberListDoc& list, QPrinter* printer, CProgress& progress) {
+    const int count = static_cast<int>(list.Rows().size());
+    if (notice::ask(Question(count), notice::Buttons::OkCancel, notice::Icon::Question) !=
+        notice::Answer::Ok)
+        return false;
+    const std::vector<CPostalAddress> to = CPostalAddress::Listed(list);
+    if (to.empty())
+        return false;
+    return PrintDeskJob(printer, Title, QPageLayout::Portrait, [&](CReportDC& dc, int dpi) {
+        dc.SelectFont(Font(dpi));
+        return Draw(dc, dpi, to, progress);
+    });
+}
