@@ -142,6 +142,8 @@ void CReport::PrintReport(int const& kind, long& id, CEFOleDateTime& date0, CEFO
     job.Finish(error.empty() && drawn > 0);
 
     if (!error.empty()) {
+        if (error.rfind("Error: ", 0) == 0)
+            error.erase(0, 7);
         Fail(result::failed, vantora::insert("Error: the report \"%1\" could not be drawn: %2",
                                              {GetTitle(), error}));
         return;

@@ -160,6 +160,9 @@ TEST_F(ServerOnFacility, AnUnreadableStoreKeepsTheRequestAndIsLoggedOnce) {
     CReportServer server(log);
     EXPECT_EQ(server.ProcessQueue().kept, 1);
     const std::string first = log.str();
+    EXPECT_EQ(
+        first.rfind("Error: the report \"Member Profile\" could not be drawn: cannot open ", 0), 0u)
+        << first;
     EXPECT_NE(first.find("request kept"), std::string::npos) << first;
     EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 1) << first;
     EXPECT_EQ(server.ProcessQueue().kept, 1);
