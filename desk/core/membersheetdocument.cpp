@@ -51,6 +51,7 @@ CMemberClassBlock BlockOf(const CDAOCls& cls) {
     b.reEvalBonuses = cls.ReEvaluationBonus;
     b.otherBonuses = cls.OtherBonus;
     b.classIndx = cls.ClassIndx;
+    b.stored = true;
     return b;
 }
 
@@ -125,8 +126,10 @@ bool CMemberSheetDoc::Load() {
         Classes[0] = EmptyBlock(0);
     } else {
         Classes[0] = BlockOf(cls);
-        if (new_)
+        if (new_) {
             Classes[0].categoryId = CCatalogChoices::CategoryId(Classes[0].category);
+            Classes[0].stored = false;
+        }
     }
     for (int b = 1; b < 3; ++b) {
         if (classes > b) {
@@ -301,6 +304,18 @@ bool CMemberSheetDoc::WriteRecords() {
                   grade(c[1]), c[1].orientBonus, c[1].reEvalBonuses, c[1].otherBonuses,
                   c[2].category, c[2].course, c[2].section, grade(c[2]), c[2].orientBonus,
                   c[2].reEvalBonuses, c[2].otherBonuses);
+    // The classes are now stored under the indexes 0, 1 and 2 of their
+    // blocks; what was recorded under a class follows it to its new index.
+    // A stored class whose block was emptied leaves its data to the
+    // unknown class, so that no other class takes it over. Blocks hold
+    // their classes in ascending index order, so moving them in block order
+    // never meets another block's data.
+    for (const CMemberClassBlock& b : c)
+        if (b.stored && b.category.empty())
+            UpdateClassIndex(id, b.classIndx, CDAOCls::UnknownClass);
+    for (int b = 0; b < 3; ++b)
+        if (c[b].stored && !c[b].category.empty())
+            UpdateClassIndex(id, c[b].classIndx, static_cast<unsigned char>(b));
     return db::errorCount() == errors;
 }
 
@@ -318,6 +333,11 @@ bool CMemberSheetDoc::Write() {
         members.Rollback();
         checkIns.Rollback();
         return Fail(MsgNotSaved, -1);
+    }
+    for (int b = 0; b < 3; ++b) {
+        Classes[b].stored = !Classes[b].category.empty();
+        if (Classes[b].stored)
+            Classes[b].classIndx = static_cast<unsigned char>(b);
     }
     if (IsCurrentClass(Classes[0].category, Classes[0].course, Classes[0].section))
         defaultClass_ = {Classes[0].category, Classes[0].course, Classes[0].section};

@@ -31,6 +31,8 @@ struct CMemberClassBlock {
     int otherBonuses = 0;
     // The member's class slot the block stands for.
     unsigned char classIndx = 0;
+    // Loaded from one of the member's class records.
+    bool stored = false;
 };
 
 class CMemberSheetDoc : public CPageDoc {

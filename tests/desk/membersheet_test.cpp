@@ -164,6 +164,31 @@ TEST_F(MemberSheet, ChangedIdTakesEveryRecordAlong) {
     EXPECT_EQ(facility.count("chkin.mdb", "SELECT count(*) FROM ChkIn WHERE MemberID = 20"), 1);
 }
 
+TEST_F(MemberSheet, RecordedDataFollowsItsClassToItsNewIndex) {
+    MemberData m = richMember(50, 0);
+    m.classes = {
+        {1, "A", "", "", 0, 0, 0, 0}, {3, "B", "", "", 0, 0, 0, 0}, {4, "C", "", "", 0, 0, 0, 0}};
+    addMember(m);
+    facility.exec("members.mdb", "INSERT INTO Workouts (MemberID, ClassIndx) VALUES "
+                                 "(50, 1), (50, 3), (50, 3), (50, 4), (50, 4), (50, 4)");
+    CMemberSheetDoc doc(50, {});
+    ASSERT_TRUE(doc.Activate());
+    doc.Classes[0].category.clear(); // class A given up without deleting its data
+    doc.Classes[1].categoryId = 1;
+    ASSERT_TRUE(doc.Apply()) << facility.notices().last();
+    auto workouts = [&](int indx) {
+        return facility.count("members.mdb",
+                              "SELECT count(*) FROM Workouts WHERE MemberID = 50 AND ClassIndx = " +
+                                  std::to_string(indx));
+    };
+    EXPECT_EQ(workouts(99), 1); // A's
+    EXPECT_EQ(workouts(1), 2);  // B, now class index 1
+    EXPECT_EQ(workouts(2), 3);  // C, now class index 2
+    EXPECT_EQ(facility.text("members.mdb",
+                            "SELECT Category FROM Classes WHERE MemberID = 50 AND ClassIndx = 2"),
+              "C");
+}
+
 TEST_F(MemberSheet, RefusedMoveChangesNothing) {
     addMember(richMember(10, 1));
     AddRecordedData(10);
@@ -192,7 +217,8 @@ TEST_F(MemberSheet, SaveKeptOutByAnotherProgramsLockIsReportedAndKeepsTheValues)
     doc.Classes[0].categoryId = 1;
     db::setBusyTimeout(50);
     {
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        QSqlDatabase other =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
         other.setDatabaseName(QString::fromStdString(facility.storePath("members.mdb")));
         ASSERT_TRUE(other.open());
         QSqlQuery(other).exec(QStringLiteral("BEGIN IMMEDIATE"));
