@@ -4,6 +4,10 @@
 #include "support/facility.h"
 
 #include <QSettings>
+#include <QThread>
+
+#include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -96,6 +100,32 @@ TEST(DeskDocument, MissingStoreFolderIsOneMessage) {
     EXPECT_EQ(
         facility.notices().texts(),
         std::vector<std::string>{"Error: system environment variable \"VANTO_DB\" is not set"});
+}
+
+TEST(DeskCompanions, StartedFromTheProgramFolderFirstElseNotFound) {
+    vantora::test::Notices notices;
+    TempDir own, path;
+    // A stand-in companion that leaves a mark where it was started from.
+    for (const TempDir* dir : {&own, &path}) {
+        const std::string script = dir->file("repserve");
+        std::ofstream(script) << "#!/bin/sh\necho > '" << dir->file("ran") << "'\n";
+        std::filesystem::permissions(script, std::filesystem::perms::owner_all);
+    }
+    vantora::test::ScopedEnv searchPath("PATH", path.path().c_str());
+    CVantoraApp app;
+    app.SetProgramFolder(QString::fromStdString(own.path().string()));
+    ASSERT_TRUE(app.StartReportServer());
+    for (int i = 0; i < 100 && !std::filesystem::exists(own.file("ran")); ++i)
+        QThread::msleep(20);
+    EXPECT_TRUE(std::filesystem::exists(own.file("ran")));
+    EXPECT_FALSE(std::filesystem::exists(path.file("ran")));
+
+    app.SetProgramFolder(QString::fromStdString(path.file("none")));
+    app.autoBackup = 1;
+    EXPECT_FALSE(app.StartBackupUtility());
+    EXPECT_EQ(notices->last(), CVantoraApp::MsgBackupFailed);
+    app.autoBackup = 0;
+    EXPECT_TRUE(app.StartBackupUtility());
 }
 
 } // namespace
