@@ -8,7 +8,6 @@ using namespace vantora;
 int CBodyCompList::QueryMember(long memberId, unsigned char classIndx,
                                const std::string& classText) {
     SetMemberTitle(memberId, classText);
-    ReadNames(memberId);
     if (classIndx == CDAOCls::AllClasses)
         set_.FindBodyComps(memberId);
     else

@@ -22,7 +22,6 @@ CEvaluationList::CEvaluationList(const CCircuit& circuit) : circuit_(circuit) {}
 int CEvaluationList::QueryMember(long memberId, unsigned char classIndx,
                                  const std::string& classText) {
     SetMemberTitle(memberId, classText);
-    ReadNames(memberId);
     if (classIndx == CDAOCls::AllClasses)
         set_.FindEvals(CDAOSmEval::idMember, memberId);
     else

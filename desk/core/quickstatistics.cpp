@@ -1,30 +1,31 @@
 #include "desk/core/quickstatistics.h"
 
-#include "db/daobodycomp.h"
+#include "desk/core/storetransaction.h"
+
 #include "db/daochkin.h"
-#include "db/daosmeval.h"
 #include "db/daosmmem.h"
-#include "db/daowk.h"
 #include "util/format.h"
 #include "util/notice.h"
 
 using namespace vantora;
 
+// The counts come from the engine's own counting: opening a record set
+// over every workout of a large facility would read millions of keys.
 void CQuickStatistics::Count() {
     CDAOSmMem mem;
-    MembersTotal = mem.FindAllMembers(true);
-    MembersPast = MembersTotal > 0 ? mem.CountPast() : 0;
-    mem.Op(CDAOEFSet::opClose);
-    CDAOWk wk;
-    WorkoutsTotal = wk.FindWks(0);
-    WorkoutsToday = WorkoutsTotal > 0 ? wk.CountToday() : 0;
-    wk.Op(CDAOEFSet::opClose);
-    CDAOSmEval eval;
-    EvaluationsTotal = eval.FindEvals(CDAOSmEval::idMember, 0);
-    eval.Op(CDAOEFSet::opClose);
-    CDAOBodyComp bc;
-    BodyCompsTotal = bc.FindBodyComps(0);
-    bc.Op(CDAOEFSet::opClose);
+    CStoreTransaction members(mem);
+    MembersTotal = static_cast<long>(members.Count("SELECT count(*) FROM Members", {}));
+    MembersPast =
+        static_cast<long>(members.Count("SELECT count(*) FROM Members WHERE MemberStatus = 0", {}));
+    WorkoutsTotal = static_cast<long>(members.Count("SELECT count(*) FROM Workouts", {}));
+    CEFOleDateTime today;
+    today.Current();
+    today.Midnight();
+    WorkoutsToday = static_cast<long>(
+        members.Count("SELECT count(*) FROM Workouts WHERE CheckIn >= ? AND CheckIn < ?",
+                      {double(today), double(today) + 1.0}));
+    EvaluationsTotal = static_cast<long>(members.Count("SELECT count(*) FROM Evaluations", {}));
+    BodyCompsTotal = static_cast<long>(members.Count("SELECT count(*) FROM BodyComps", {}));
 }
 
 std::vector<CQuickStatistics::CheckedIn> CQuickStatistics::CheckedInRows() {

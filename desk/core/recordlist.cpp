@@ -16,21 +16,20 @@ bool CRecordList::Move(int row) {
     return row >= 0 && row < Count() && Set().MoveSet(row);
 }
 
-void CRecordList::ReadNames(long memberId) {
-    names_.clear();
-    CDAOSmMem mem;
-    if (memberId != 0)
-        mem.FindMember(CDAOSmMem::idMember, memberId);
-    else
-        mem.FindAllMembers(true);
-    for (; mem.IsOpen() && !mem.IsEOF(); mem.Op(CDAOEFSet::opMoveNext))
-        names_[mem.MemberID] = vantora::insert("%1 %2", {mem.FirstName, mem.LastName});
-    mem.Op(CDAOEFSet::opClose);
-}
-
 std::string CRecordList::NameOf(long memberId) const {
-    const auto name = names_.find(memberId);
-    return name == names_.end() ? std::string() : name->second;
+    auto name = names_.find(memberId);
+    if (name == names_.end()) {
+        CDAOSmMem mem;
+        mem.FindMember(CDAOSmMem::idMember, memberId);
+        const bool found = !mem.IsEOF() && mem.MemberID == memberId;
+        name =
+            names_
+                .emplace(memberId, found ? vantora::insert("%1 %2", {mem.FirstName, mem.LastName})
+                                         : std::string())
+                .first;
+        mem.Op(CDAOEFSet::opClose);
+    }
+    return name->second;
 }
 
 std::string CRecordList::NoneForMember(long memberId, const std::string& classText) const {

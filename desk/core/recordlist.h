@@ -62,11 +62,9 @@ protected:
     virtual const char* MemberTitlePattern() const = 0;
     virtual const char* NoneForMemberPattern() const = 0;
     void SetMemberTitle(long memberId, const std::string& classText);
-    // Reads the names of the one member, or of every member (id 0), which
-    // the rows show; NameOf gives "First Last" or empty.
-    void ReadNames(long memberId);
+    // "First Last" of a member the rows show, read when first asked for.
     std::string NameOf(long memberId) const;
 
 private:
-    std::unordered_map<long, std::string> names_;
+    mutable std::unordered_map<long, std::string> names_;
 };

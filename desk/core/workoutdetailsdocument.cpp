@@ -39,6 +39,7 @@ bool CWorkoutDetailsDoc::Load() {
         ClassIndx = Member.Classes.size() == 1 ? Member.Classes.front().ClassIndx : -1;
         return true;
     }
+    position_ = static_cast<int>(record_->GetAbsolutePosition());
     WorkoutOK = record_->WorkoutOK != 0;
     CheckIn = record_->CheckIn;
     CheckOut = record_->CheckOut;
@@ -106,6 +107,8 @@ bool CWorkoutDetailsDoc::Write() {
         wk.FindWks(MemberID);
         wk.Op(CDAOEFSet::opAddNew);
     } else {
+        if (wk.GetAbsolutePosition() != position_)
+            wk.MoveSet(position_);
         wk.Op(CDAOEFSet::opEdit);
     }
     if (wk.LastOpFailed())
@@ -131,8 +134,11 @@ std::string CWorkoutDetailsDoc::DeleteQuestion(const CDAOWk& wk) {
 }
 
 bool CWorkoutDetailsDoc::DeleteWorkout(CDAOWk& wk) {
+    const int position = static_cast<int>(wk.GetAbsolutePosition());
     if (notice::ask(DeleteQuestion(wk), notice::Buttons::YesNo) != notice::Answer::Yes)
         return false;
+    if (wk.GetAbsolutePosition() != position)
+        wk.MoveSet(position);
     wk.DelCurrent();
     return !wk.LastOpFailed();
 }

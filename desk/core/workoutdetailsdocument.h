@@ -66,6 +66,9 @@ private:
     bool CheckFields();
 
     CDAOWk* record_;
+    // The record's row in its set: a list that reads its rows as they are
+    // shown may move the set while the dialog is open.
+    int position_ = -1;
     std::vector<std::string> stationNames_;
     bool written_ = false;
 };

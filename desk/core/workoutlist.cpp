@@ -7,6 +7,8 @@
 #include "util/format.h"
 #include "util/notice.h"
 
+#include <algorithm>
+
 using namespace vantora;
 
 bool CFindWorkoutsCriteria::Validate() {
@@ -46,7 +48,6 @@ CWorkoutList::CWorkoutList(std::vector<std::string> stationNames)
 int CWorkoutList::QueryMember(long memberId, unsigned char classIndx,
                               const std::string& classText) {
     SetMemberTitle(memberId, classText);
-    ReadNames(memberId);
     if (classIndx == CDAOWk::ClassAll)
         set_.FindWks(memberId);
     else
@@ -56,24 +57,26 @@ int CWorkoutList::QueryMember(long memberId, unsigned char classIndx,
 
 int CWorkoutList::QueryFound(CFindWorkoutsCriteria& criteria) {
     const long member = criteria.OneMember ? criteria.MemberID : 0;
-    ReadNames(member);
     set_.FindWks(member, criteria.From, criteria.To, criteria.Okay);
     Title = criteria.Title();
     return Refill();
 }
 
 int CWorkoutList::Refill() {
-    rows_.clear();
-    const int count = set_.OpenSet(true);
-    rows_.reserve(static_cast<std::size_t>(count));
-    for (; !set_.IsEOF(); set_.Op(CDAOEFSet::opMoveNext)) {
-        Row row{set_.MemberID, set_.WorkoutOK != 0, set_.CheckIn,
+    rows_.assign(static_cast<std::size_t>(std::max(0, set_.OpenSet(true))), std::nullopt);
+    return Count();
+}
+
+const CWorkoutList::Row& CWorkoutList::RowAt(int row) const {
+    std::optional<Row>& r = rows_.at(static_cast<std::size_t>(row));
+    if (!r) {
+        set_.MoveSet(row);
+        r = Row{set_.MemberID, set_.WorkoutOK != 0, set_.CheckIn,
                 set_.CheckOut, set_.TotalMinutes(), {}};
         for (int i = 0; i < CDAOWk::StationCount; ++i)
-            row.Values[static_cast<std::size_t>(i)] = set_.GetStnVal(i);
-        rows_.push_back(row);
+            r->Values[static_cast<std::size_t>(i)] = set_.GetStnVal(i);
     }
-    return Count();
+    return *r;
 }
 
 std::vector<CListColumn> CWorkoutList::Columns() const {
@@ -86,7 +89,7 @@ std::vector<CListColumn> CWorkoutList::Columns() const {
 }
 
 std::string CWorkoutList::Cell(int row, int column) const {
-    const Row& r = rows_.at(static_cast<std::size_t>(row));
+    const Row& r = RowAt(row);
     switch (column) {
     case 0:
         return NameOf(r.MemberID);
@@ -108,7 +111,7 @@ std::string CWorkoutList::Cell(int row, int column) const {
 }
 
 int CWorkoutList::Image(int row) const {
-    return rows_.at(static_cast<std::size_t>(row)).Okay ? imgOkay : imgNotOkay;
+    return RowAt(row).Okay ? imgOkay : imgNotOkay;
 }
 
 std::string CWorkoutList::EditHint() const {

@@ -10,6 +10,7 @@
 #include "util/efoledatetime.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,7 +87,10 @@ private:
         int Minutes;
         std::array<short, CDAOWk::StationCount> Values;
     };
-    CDAOWk set_;
+    // A row is read when it is first shown, so a long list shows at once.
+    const Row& RowAt(int row) const;
+
+    mutable CDAOWk set_;
     std::vector<std::string> stationNames_;
-    std::vector<Row> rows_;
+    mutable std::vector<std::optional<Row>> rows_;
 };

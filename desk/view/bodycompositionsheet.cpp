@@ -84,10 +84,7 @@ CBodyCompSheet::CBodyCompSheet(QWidget* parent, CBodyCompSheetDoc& doc)
     tabs_->addTab(ProfilePage(), QStringLiteral("Profile"));
     tabs_->addTab(MethodPage(), QString::fromStdString(doc.MethodPageTitle()));
     layout->addWidget(tabs_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    OkCancel(this, layout);
     ShowDoc();
 }
 
@@ -96,18 +93,9 @@ QWidget* CBodyCompSheet::ProfilePage() {
     auto* form = new QFormLayout(page);
     date_ = Date(page, QStringLiteral("bodyCompDate"));
     form->addRow(QStringLiteral("Body Composition Date:"), date_);
-    auto* age = new QLineEdit(QString::number(doc_.Member.Age), page);
-    auto* sex = new QLineEdit(QString::fromStdString(doc_.Member.SexText()), page);
-    for (auto* e : {age, sex})
-        e->setReadOnly(true);
-    form->addRow(QStringLiteral("Age:"), age);
-    form->addRow(QStringLiteral("Sex:"), sex);
-    height_ = Decimal(page, QStringLiteral("height"), 1, 90);
-    weight_ = Decimal(page, QStringLiteral("weight"), 1, 500);
+    MemberRows(page, form, doc_.Member, height_, weight_);
     waist_ = Decimal(page, QStringLiteral("waist"), 1, 255);
     hip_ = Decimal(page, QStringLiteral("hip"), 1, 155);
-    form->addRow(QStringLiteral("Height (in):"), height_);
-    form->addRow(QStringLiteral("Weight (lbs):"), weight_);
     form->addRow(QStringLiteral("Waist Circumference (in):"), waist_);
     form->addRow(QStringLiteral("Hip Circumference (in):"), hip_);
     class_ = Classes(page, doc_.Member);

@@ -33,10 +33,7 @@ CEvaluationSheet::CEvaluationSheet(QWidget* parent, CEvaluationSheetDoc& doc)
     tabs_->addTab(skinFolds_, QStringLiteral("Body Composition"));
     tabs_->addTab(WorkWeightsPage(), QStringLiteral("Work Weights"));
     layout->addWidget(tabs_);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    OkCancel(this, layout);
     ShowDoc();
 }
 
@@ -45,16 +42,7 @@ QWidget* CEvaluationSheet::ProfilePage() {
     auto* form = new QFormLayout(page);
     date_ = Date(page, QStringLiteral("evaluationDate"));
     form->addRow(QStringLiteral("Evaluation Date:"), date_);
-    auto* age = new QLineEdit(QString::number(doc_.Member.Age), page);
-    auto* sex = new QLineEdit(QString::fromStdString(doc_.Member.SexText()), page);
-    for (auto* e : {age, sex})
-        e->setReadOnly(true);
-    form->addRow(QStringLiteral("Age:"), age);
-    form->addRow(QStringLiteral("Sex:"), sex);
-    height_ = Decimal(page, QStringLiteral("height"), 1, 90);
-    weight_ = Decimal(page, QStringLiteral("weight"), 1, 500);
-    form->addRow(QStringLiteral("Height (in):"), height_);
-    form->addRow(QStringLiteral("Weight (lbs):"), weight_);
+    MemberRows(page, form, doc_.Member, height_, weight_);
     class_ = Classes(page, doc_.Member);
     form->addRow(QStringLiteral("Category, Course, Section:"), class_);
     activity_ = Activity(page);

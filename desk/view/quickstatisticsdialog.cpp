@@ -13,6 +13,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QGroupBox* Counts(QWidget* parent, const QString& title,
@@ -52,7 +54,11 @@ CQuickStatisticsDlg::CQuickStatisticsDlg(QWidget* parent, const CQuickStatistics
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Name"), QStringLiteral("Min"),
                             QStringLiteral("ID #"), QStringLiteral("Workout #")});
-    const int widths[] = {105, 125, 50, 70, 70};
+    // The date column fits its date and time in the list's font.
+    const int widths[] = {
+        std::max(105,
+                 list_->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00 00:00:00")) + 16),
+        125, 50, 70, 70};
     for (int c = 0; c < 5; ++c)
         list_->setColumnWidth(c, widths[c]);
     layout->addWidget(list_, 1);

@@ -1,6 +1,8 @@
 #include "desk/view/recordlistdialog.h"
 
+#include "desk/core/recordbackup.h"
 #include "desk/core/recordlist.h"
+#include "desk/view/backupcommands.h"
 #include "desk/view/printcommands.h"
 #include "util/notice.h"
 
@@ -14,6 +16,8 @@
 #include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // The rows of the list, read cell by cell from the core list as the view
 // paints them, so a long list shows at once.
@@ -29,8 +33,11 @@ public:
         shown_ = list_.Shown();
         endResetModel();
     }
-    int Width(int column) const {
-        return columns_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(column)])].Width;
+    // The column's width, widened so that its heading shows whole.
+    int Width(int column, const QFontMetrics& metrics) const {
+        const CListColumn& c =
+            columns_[static_cast<std::size_t>(shown_[static_cast<std::size_t>(column)])];
+        return std::max(c.Width, metrics.horizontalAdvance(QString::fromStdString(c.Title)) + 16);
     }
 
     int rowCount(const QModelIndex& parent = {}) const override {
@@ -83,7 +90,7 @@ CRecordListDlg::CRecordListDlg(QWidget* parent, CRecordList& list, std::vector<Q
     view_->verticalHeader()->hide();
     view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     for (int c = 0; c < model_->columnCount(); ++c)
-        view_->setColumnWidth(c, model_->Width(c));
+        view_->setColumnWidth(c, model_->Width(c, view_->fontMetrics()));
     connect(view_, &QTableView::doubleClicked, this, &CRecordListDlg::OnEdit);
     layout->addWidget(view_, 1);
 
@@ -113,16 +120,21 @@ CRecordListDlg::CRecordListDlg(QWidget* parent, CRecordList& list, std::vector<Q
             &CRecordListDlg::OnEdit);
     connect(add(QStringLiteral("Delete"), true), &QPushButton::clicked, this,
             &CRecordListDlg::OnDelete);
-    // Deleting everything listed and the record files come with
-    // their own operations; until then the buttons stay disabled.
-    add(QStringLiteral("Delete All"), false);
+    connect(add(QStringLiteral("Delete All"), true), &QPushButton::clicked, this, [this] {
+        if (CBackupCommands::DeleteListed(this, list_.Set()) > 0)
+            Refill();
+    });
     analyze_ = add(QStringLiteral("Analyze"), true);
     analyze_->setVisible(false);
     connect(analyze_, &QPushButton::clicked, this, &CRecordListDlg::OnAnalyze);
     connect(add(QStringLiteral("Print"), true), &QPushButton::clicked, this,
             [this] { CPrintCommands::PrintRecords(this, list_); });
-    add(QStringLiteral("Backup"), false);
-    add(QStringLiteral("Archive"), false);
+    connect(add(QStringLiteral("Backup"), true), &QPushButton::clicked, this,
+            [this] { CBackupCommands::BackupListed(this, list_.Set(), CRecordBackup::backup); });
+    connect(add(QStringLiteral("Archive"), true), &QPushButton::clicked, this, [this] {
+        if (CBackupCommands::BackupListed(this, list_.Set(), CRecordBackup::archive) > 0)
+            Refill();
+    });
     buttons->addStretch();
     connect(add(QStringLiteral("Close"), true), &QPushButton::clicked, this, &QDialog::accept);
     layout->addLayout(buttons);
@@ -163,7 +175,7 @@ void CRecordListDlg::Refill() {
     }
     model_->Reset();
     for (int c = 0; c < model_->columnCount(); ++c)
-        view_->setColumnWidth(c, model_->Width(c));
+        view_->setColumnWidth(c, model_->Width(c, view_->fontMetrics()));
     count_->setNum(list_.Count());
 }
 

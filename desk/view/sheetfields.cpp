@@ -2,9 +2,14 @@
 
 #include "db/daobodycomp.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QLineEdit>
 #include <QSpinBox>
 
 namespace deskfields {
@@ -58,6 +63,27 @@ QComboBox* Activity(QWidget* parent) {
 
 int ClassOf(const QComboBox* combo) {
     return combo->currentIndex() < 0 ? -1 : combo->currentData().toInt();
+}
+
+void MemberRows(QWidget* page, QFormLayout* form, const CMemberFacts& member,
+                QDoubleSpinBox*& height, QDoubleSpinBox*& weight) {
+    auto* age = new QLineEdit(QString::number(member.Age), page);
+    auto* sex = new QLineEdit(QString::fromStdString(member.SexText()), page);
+    for (auto* e : {age, sex})
+        e->setReadOnly(true);
+    form->addRow(QStringLiteral("Age:"), age);
+    form->addRow(QStringLiteral("Sex:"), sex);
+    height = Decimal(page, QStringLiteral("height"), 1, 90);
+    weight = Decimal(page, QStringLiteral("weight"), 1, 500);
+    form->addRow(QStringLiteral("Height (in):"), height);
+    form->addRow(QStringLiteral("Weight (lbs):"), weight);
+}
+
+void OkCancel(QDialog* dialog, QBoxLayout* layout) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(buttons);
 }
 
 } // namespace deskfields

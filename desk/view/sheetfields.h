@@ -7,7 +7,10 @@
 
 #include <QString>
 
+class QBoxLayout;
 class QComboBox;
+class QDialog;
+class QFormLayout;
 class QDateEdit;
 class QDoubleSpinBox;
 class QSpinBox;
@@ -27,5 +30,12 @@ QComboBox* Classes(QWidget* parent, const CMemberFacts& member);
 QComboBox* Activity(QWidget* parent);
 // The class index of the current item, -1 when none.
 int ClassOf(const QComboBox* combo);
+
+// The read-only Age and Sex rows and the Height and Weight rows of a
+// profile page.
+void MemberRows(QWidget* page, QFormLayout* form, const CMemberFacts& member,
+                QDoubleSpinBox*& height, QDoubleSpinBox*& weight);
+// OK and Cancel at the foot of a sheet.
+void OkCancel(QDialog* dialog, QBoxLayout* layout);
 
 } // namespace deskfields
