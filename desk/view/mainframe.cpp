@@ -4,6 +4,7 @@
 #include "desk/core/deskdocument.h"
 #include "desk/core/reportrequest.h"
 #include "desk/view/aboutdialog.h"
+#include "desk/view/backupcommands.h"
 #include "desk/view/facilityheaderview.h"
 #include "desk/view/membercommands.h"
 #include "desk/view/membertreeview.h"
@@ -38,6 +39,7 @@ CMainFrame::CMainFrame(CVantoraApp& app, CVantoraDoc& doc, QWidget* parent)
     CreateMenus();
     InstallMemberCommands();
     InstallRecordCommands();
+    CBackupCommands::Install(*this);
     for (DeskCommand command : CMainView::ButtonCommands())
         view_->Bind(command, Command(command));
     SplitPanes();

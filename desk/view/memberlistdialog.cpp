@@ -3,6 +3,8 @@
 #include "desk/core/memberbulkupdate.h"
 #include "desk/core/memberlistdocument.h"
 #include "desk/core/progress.h"
+#include "desk/core/recordbackup.h"
+#include "desk/view/backupcommands.h"
 #include "desk/view/memberbulkdialogs.h"
 #include "desk/view/printcommands.h"
 
@@ -115,6 +117,17 @@ CMemberListDialog::CMemberListDialog(CMemberListDoc& doc, Operations ops, QWidge
         b->setEnabled(true);
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, print] { print(this, doc_); });
+    }
+    for (const int mode : {int(CRecordBackup::backup), int(CRecordBackup::archive)}) {
+        QPushButton* b =
+            Button(QString::fromLatin1(mode == CRecordBackup::backup ? "Backup" : "Archive"));
+        b->setEnabled(true);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, mode] {
+            if (CBackupCommands::BackupListed(this, doc_.Set(), mode) > 0 &&
+                mode == CRecordBackup::archive)
+                AfterChange();
+        });
     }
     auto* close = new QPushButton(QStringLiteral("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);

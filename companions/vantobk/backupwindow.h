@@ -1,0 +1,31 @@
+#pragma once
+// CBackupWindow: the backup utility's small window, titled "Backup
+// Utility": what the run is doing over a progress bar. It is the progress
+// of the run.
+
+#include "desk/core/progress.h"
+
+#include <QWidget>
+
+class QLabel;
+class QProgressBar;
+
+class CBackupWindow : public QWidget, public CProgress {
+    Q_OBJECT
+public:
+    static constexpr const char* Title = "Backup Utility";
+
+    explicit CBackupWindow(QWidget* parent = nullptr);
+
+    void Start(const std::string& text, int count) override;
+    void Step() override;
+    void Finish() override;
+    // Shows the outcome under the bar.
+    void SetOutcome(const std::string& text);
+
+private:
+    QLabel* text_;
+    QProgressBar* bar_;
+    QLabel* outcome_;
+    int done_ = 0;
+};
