@@ -24,6 +24,7 @@ CBackupWindow::CBackupWindow(QWidget* parent)
 void CBackupWindow::Start(const std::string& text, int count) {
     text_->setText(QString::fromStdString(text));
     done_ = 0;
+    stride_ = count > 200 ? count / 200 : 1;
     bar_->setRange(0, count > 0 ? count : 0);
     bar_->setValue(0);
     QApplication::processEvents();
@@ -31,9 +32,9 @@ void CBackupWindow::Start(const std::string& text, int count) {
 
 void CBackupWindow::Step() {
     ++done_;
-    // Repaint every few hundred records only: a million steps would cost
-    // more than the backup.
-    if (done_ % 256 == 0 || done_ == bar_->maximum()) {
+    // Repaint about two hundred times per loop: a million repaints would
+    // cost more than the backup.
+    if (done_ % stride_ == 0 || done_ == bar_->maximum()) {
         bar_->setValue(done_);
         QApplication::processEvents();
     }
@@ -44,6 +45,8 @@ void CBackupWindow::Finish() {
     QApplication::processEvents();
 }
 
-void CBackupWindow::SetOutcome(const std::string& text) {
+void CBackupWindow::SetOutcome(bool done, const std::string& text) {
+    text_->setText(done ? QStringLiteral("The backup is complete.")
+                        : QStringLiteral("The backup failed."));
     outcome_->setText(QString::fromStdString(text));
 }

@@ -20,12 +20,13 @@ public:
     void Start(const std::string& text, int count) override;
     void Step() override;
     void Finish() override;
-    // Shows the outcome under the bar.
-    void SetOutcome(const std::string& text);
+    // Shows the outcome over and under the bar.
+    void SetOutcome(bool done, const std::string& text);
 
 private:
     QLabel* text_;
     QProgressBar* bar_;
     QLabel* outcome_;
     int done_ = 0;
+    int stride_ = 1;
 };

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(200, [&] {
         CBackupRun run;
         const bool done = run.Run(window);
-        window.SetOutcome(run.Summary());
+        window.SetOutcome(done, run.Summary());
         if (!done) {
             status = 1;
             vantora::notice::show(run.Error(), vantora::notice::Icon::Exclamation);
