@@ -1,4 +1,5 @@
 #include "desk/core/quickstatistics.h"
+#include "desk/core/workoutdetailsdocument.h"
 #include "desk/core/workoutlist.h"
 
 #include "recordfixture.h"
@@ -66,6 +67,25 @@ TEST_F(RecordLists, FoundWorkoutsShowNameTimesMinutesAndTheirFlag) {
 
     c.Okay = CDAOWk::okNotOK;
     EXPECT_EQ(list.QueryFound(c), 1);
+}
+
+// The list reads rows as they are shown, which moves its set; an edit
+// started on one row still writes that row.
+TEST_F(RecordLists, AnEditFromTheListWritesItsOwnRowThoughTheListReadOthers) {
+    AddWorkout(Member, Day(2026, 12, 2, 9, 0).c_str(), Day(2026, 12, 2, 9, 40).c_str(), 1);
+    AddWorkout(Member, Day(2026, 12, 3, 9, 0).c_str(), Day(2026, 12, 3, 9, 40).c_str(), 1);
+    CWorkoutList list({"Circuits"});
+    ASSERT_EQ(list.QueryMember(Member, 101, "- All Classes -"), 2);
+    ASSERT_TRUE(list.Move(1)); // the older workout
+    CWorkoutDetailsDoc doc(0, &list.Set(), {"Circuits"});
+    ASSERT_TRUE(doc.Activate());
+    EXPECT_EQ(list.Cell(0, 2), "12/03/26"); // reading row 0 moves the set
+    doc.Values[0] = 5;
+    facility.notices()->setFallback(Answer::Yes);
+    ASSERT_TRUE(doc.Apply());
+    EXPECT_EQ(facility.count("members.mdb", "SELECT Station00 FROM Workouts ORDER BY CheckIn"), 5);
+    EXPECT_EQ(facility.count("members.mdb", "SELECT Station00 FROM Workouts ORDER BY CheckIn DESC"),
+              2);
 }
 
 TEST_F(RecordLists, QuickStatisticsCountsTheFacility) {
