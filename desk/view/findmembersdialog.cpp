@@ -3,40 +3,26 @@
 #include "desk/core/membersheetdocument.h"
 #include "desk/view/classblockwidget.h"
 #include "desk/view/dateconversion.h"
+#include "desk/view/memberfields.h"
 #include "desk/view/memberflagpages.h"
+#include "desk/view/sheetfields.h"
 
 #include "db/daodef.h"
-#include "util/stateabbrev.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-QLineEdit* Edit(QWidget* parent, int limit) {
-    auto* e = new QLineEdit(parent);
-    e->setMaxLength(limit);
-    return e;
-}
-
-QLineEdit* NumberEdit(QWidget* parent) {
-    auto* e = new QLineEdit(parent);
-    e->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), e));
-    return e;
-}
 
 std::string S(const QLineEdit* e) {
     return e->text().toStdString();
@@ -55,9 +41,8 @@ QWidget* CheckedDate(QWidget* parent, QCheckBox*& box, QDateEdit*& date) {
     auto* row = new QHBoxLayout(w);
     row->setContentsMargins(0, 0, 0, 0);
     box = new QCheckBox(w);
-    date = new QDateEdit(QDate::currentDate(), w);
-    date->setCalendarPopup(true);
-    date->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    date = deskfields::Date(w, QString());
+    date->setDate(QDate::currentDate());
     date->setEnabled(false);
     QObject::connect(box, &QCheckBox::toggled, date, &QWidget::setEnabled);
     row->addWidget(box);
@@ -76,21 +61,17 @@ std::optional<CEFOleDateTime> DateIf(const QCheckBox* box, const QDateEdit* date
 
 CMemberFindPg::CMemberFindPg(QWidget* parent) : QWidget(parent) {
     using D = CMemberSheetDoc;
-    memberId = NumberEdit(this);
-    barcode = NumberEdit(this);
-    first = Edit(this, D::NameLimit);
-    last = Edit(this, D::LastNameLimit);
-    address = Edit(this, D::AddressLimit);
-    city = Edit(this, D::CityLimit);
-    state = new QComboBox(this);
-    const CStateAbbrev states;
-    state->addItem(QString());
-    for (int i = 0; i < states.GetNumAbbrev(); ++i)
-        state->addItem(QString::fromStdString(states.GetStAbbrev(i)));
-    zip = Edit(this, D::ZipLimit);
-    phone = Edit(this, D::PhoneLimit);
-    email = Edit(this, D::EmailLimit);
-    physician = Edit(this, D::ContactLimit);
+    memberId = memberfields::Number(this);
+    barcode = memberfields::Number(this);
+    first = memberfields::Text(this, D::NameLimit);
+    last = memberfields::Text(this, D::LastNameLimit);
+    address = memberfields::Text(this, D::AddressLimit);
+    city = memberfields::Text(this, D::CityLimit);
+    state = memberfields::States(this);
+    zip = memberfields::Text(this, D::ZipLimit);
+    phone = memberfields::Text(this, D::PhoneLimit);
+    email = memberfields::Text(this, D::EmailLimit);
+    physician = memberfields::Text(this, D::ContactLimit);
     lowerAge = new QSpinBox(this);
     upperAge = new QSpinBox(this);
     lowerAge->setRange(0, CMemberFindValues::AgeLimit);
@@ -100,27 +81,21 @@ CMemberFindPg::CMemberFindPg(QWidget* parent) : QWidget(parent) {
     employee = CRadioPair::Make(this, QStringLiteral("Yes"), QStringLiteral("No"));
     release = CRadioPair::Make(this, QStringLiteral("Yes"), QStringLiteral("No"));
 
-    auto* left = new QFormLayout;
-    left->addRow(QStringLiteral("Member ID #:"), memberId);
-    left->addRow(QStringLiteral("Workout #:"), barcode);
-    left->addRow(QStringLiteral("First Name:"), first);
-    left->addRow(QStringLiteral("Last Name:"), last);
-    left->addRow(QStringLiteral("Address:"), address);
-    left->addRow(QStringLiteral("City:"), city);
-    left->addRow(QStringLiteral("State:"), state);
-    left->addRow(QStringLiteral("Zip:"), zip);
-    auto* right = new QFormLayout;
-    right->addRow(QStringLiteral("Phone:"), phone);
-    right->addRow(QStringLiteral("Email:"), email);
-    right->addRow(QStringLiteral("Physician:"), physician);
-    right->addRow(QStringLiteral("Sex:"), sex.Row(this));
-    right->addRow(QStringLiteral("Membership Status:"), status.Row(this));
-    right->addRow(QStringLiteral("Employee:"), employee.Row(this));
-    right->addRow(QStringLiteral("Signed Release Form:"), release.Row(this));
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addSpacing(16);
-    columns->addLayout(right);
+    auto* columns = memberfields::TwoColumns({{"Member ID #:", memberId},
+                                              {"Workout #:", barcode},
+                                              {"First Name:", first},
+                                              {"Last Name:", last},
+                                              {"Address:", address},
+                                              {"City:", city},
+                                              {"State:", state},
+                                              {"Zip:", zip}},
+                                             {{"Phone:", phone},
+                                              {"Email:", email},
+                                              {"Physician:", physician},
+                                              {"Sex:", sex.Row(this)},
+                                              {"Membership Status:", status.Row(this)},
+                                              {"Employee:", employee.Row(this)},
+                                              {"Signed Release Form:", release.Row(this)}});
     auto* ages = new QHBoxLayout;
     ages->addWidget(
         new QLabel(QStringLiteral("Age Range (for example,  \"35 to 50\" years old):"), this));
@@ -207,12 +182,9 @@ CFindMembersSheet::CFindMembersSheet(QWidget* parent)
     tabs_->addTab(enroll_, QStringLiteral("Enrollment"));
     tabs_->addTab(goals_, QStringLiteral("Fitness Goals"));
     tabs_->addTab(medHist_, QStringLiteral("Medical History"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(buttons);
+    deskfields::OkCancel(this, layout);
 }
 
 void CFindMembersSheet::accept() {

@@ -2,13 +2,13 @@
 
 #include "desk/view/classblockwidget.h"
 #include "desk/view/dateconversion.h"
+#include "desk/view/sheetfields.h"
 
 #include "db/daodef.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -17,18 +17,9 @@
 
 namespace {
 
-QDialogButtonBox* OkCancel(QDialog* dialog, QVBoxLayout* layout) {
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    return buttons;
-}
-
 QDateEdit* DatePicker(QWidget* parent, const CEFOleDateTime& value) {
-    auto* d = new QDateEdit(ToQDate(value), parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    QDateEdit* d = deskfields::Date(parent, QString());
+    d->setDate(ToQDate(value));
     return d;
 }
 
@@ -53,7 +44,7 @@ CUpdateClassDlg::CUpdateClassDlg(QWidget* parent)
     question->setWordWrap(true);
     layout->addWidget(question);
     layout->addWidget(transfer.Row(this));
-    OkCancel(this, layout);
+    deskfields::OkCancel(this, layout);
 }
 
 void CUpdateClassDlg::accept() {
@@ -93,7 +84,7 @@ CUpdateEnrollDlg::CUpdateEnrollDlg(QWidget* parent)
     form->addRow(QStringLiteral("Membership Status:"), status.Row(this));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
-    OkCancel(this, layout);
+    deskfields::OkCancel(this, layout);
 }
 
 void CUpdateEnrollDlg::accept() {
@@ -121,7 +112,7 @@ CPostMessageDlg::CPostMessageDlg(QWidget* parent)
     message->setMaximumHeight(80);
     layout->addWidget(message);
     layout->addWidget(replaceBox);
-    OkCancel(this, layout);
+    deskfields::OkCancel(this, layout);
 }
 
 void CPostMessageDlg::accept() {

@@ -1,8 +1,8 @@
 #include "desk/view/memberdeletedialog.h"
 
 #include "desk/core/memberdeletion.h"
+#include "desk/view/sheetfields.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,8 +24,5 @@ CMemberDeleteDlg::CMemberDeleteDlg(const CMemberDeletion& d, QWidget* parent) : 
     line("Expiration:", QString::fromStdString(d.Expiration()));
     layout->addLayout(form);
     layout->addWidget(new QLabel(QString::fromStdString(d.DataLine()), this));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(buttons);
+    deskfields::OkCancel(this, layout);
 }

@@ -4,16 +4,16 @@
 #include "desk/core/progress.h"
 #include "desk/view/classblockwidget.h"
 #include "desk/view/dateconversion.h"
+#include "desk/view/memberfields.h"
 #include "desk/view/memberflagpages.h"
+#include "desk/view/sheetfields.h"
 
 #include "db/daodef.h"
 #include "util/format.h"
-#include "util/stateabbrev.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,32 +21,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
-
-QLineEdit* Edit(QWidget* parent, int limit) {
-    auto* e = new QLineEdit(parent);
-    e->setMaxLength(limit);
-    return e;
-}
-
-QLineEdit* NumberEdit(QWidget* parent) {
-    auto* e = new QLineEdit(parent);
-    e->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,9}")), e));
-    return e;
-}
-
-QDateEdit* DatePicker(QWidget* parent) {
-    auto* d = new QDateEdit(parent);
-    d->setCalendarPopup(true);
-    d->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
-    return d;
-}
 
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
@@ -93,27 +72,23 @@ QWidget* CRadioPair::Row(QWidget* parent) const {
 
 CMemberProfilePg::CMemberProfilePg(QWidget* parent) : QWidget(parent) {
     using D = CMemberSheetDoc;
-    memberId = NumberEdit(this);
-    barcode = NumberEdit(this);
-    first = Edit(this, D::NameLimit);
-    middle = Edit(this, D::InitialLimit);
-    last = Edit(this, D::LastNameLimit);
-    address = Edit(this, D::AddressLimit);
-    city = Edit(this, D::CityLimit);
-    state = new QComboBox(this);
-    const CStateAbbrev states;
-    state->addItem(QString());
-    for (int i = 0; i < states.GetNumAbbrev(); ++i)
-        state->addItem(Q(states.GetStAbbrev(i)));
-    zip = Edit(this, D::ZipLimit);
-    phone = Edit(this, D::PhoneLimit);
-    birthday = DatePicker(this);
+    memberId = memberfields::Number(this);
+    barcode = memberfields::Number(this);
+    first = memberfields::Text(this, D::NameLimit);
+    middle = memberfields::Text(this, D::InitialLimit);
+    last = memberfields::Text(this, D::LastNameLimit);
+    address = memberfields::Text(this, D::AddressLimit);
+    city = memberfields::Text(this, D::CityLimit);
+    state = memberfields::States(this);
+    zip = memberfields::Text(this, D::ZipLimit);
+    phone = memberfields::Text(this, D::PhoneLimit);
+    birthday = deskfields::Date(this, QStringLiteral("birthday"));
     birthday->setMinimumDate(NoDate);
     birthday->setSpecialValueText(QStringLiteral(" "));
-    email = Edit(this, D::EmailLimit);
-    emerName = Edit(this, D::ContactLimit);
-    emerPhone = Edit(this, D::PhoneLimit);
-    physician = Edit(this, D::ContactLimit);
+    email = memberfields::Text(this, D::EmailLimit);
+    emerName = memberfields::Text(this, D::ContactLimit);
+    emerPhone = memberfields::Text(this, D::PhoneLimit);
+    physician = memberfields::Text(this, D::ContactLimit);
     sex = CRadioPair::Make(this, QStringLiteral("M"), QStringLiteral("F"));
     status = CRadioPair::Make(this, QStringLiteral("Current"), QStringLiteral("Past"));
     employee = CRadioPair::Make(this, QStringLiteral("Yes"), QStringLiteral("No"));
@@ -121,31 +96,25 @@ CMemberProfilePg::CMemberProfilePg(QWidget* parent) : QWidget(parent) {
     message = new QPlainTextEdit(this);
     message->setMaximumHeight(60);
 
-    auto* left = new QFormLayout;
-    left->addRow(QStringLiteral("Member ID #:"), memberId);
-    left->addRow(QStringLiteral("Workout #:"), barcode);
-    left->addRow(QStringLiteral("First Name:"), first);
-    left->addRow(QStringLiteral("Middle Initial:"), middle);
-    left->addRow(QStringLiteral("Last Name:"), last);
-    left->addRow(QStringLiteral("Address:"), address);
-    left->addRow(QStringLiteral("City:"), city);
-    left->addRow(QStringLiteral("State:"), state);
-    left->addRow(QStringLiteral("Zip:"), zip);
-    left->addRow(QStringLiteral("Phone:"), phone);
-    auto* right = new QFormLayout;
-    right->addRow(QStringLiteral("Birthday:"), birthday);
-    right->addRow(QStringLiteral("Email:"), email);
-    right->addRow(QStringLiteral("Emergency Contact Name:"), emerName);
-    right->addRow(QStringLiteral("Emergency Contact Phone:"), emerPhone);
-    right->addRow(QStringLiteral("Family Physician:"), physician);
-    right->addRow(QStringLiteral("Sex:"), sex.Row(this));
-    right->addRow(QStringLiteral("Membership Status:"), status.Row(this));
-    right->addRow(QStringLiteral("Employee:"), employee.Row(this));
-    right->addRow(QStringLiteral("Signed Release Form:"), release.Row(this));
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(left);
-    columns->addSpacing(16);
-    columns->addLayout(right);
+    auto* columns = memberfields::TwoColumns({{"Member ID #:", memberId},
+                                              {"Workout #:", barcode},
+                                              {"First Name:", first},
+                                              {"Middle Initial:", middle},
+                                              {"Last Name:", last},
+                                              {"Address:", address},
+                                              {"City:", city},
+                                              {"State:", state},
+                                              {"Zip:", zip},
+                                              {"Phone:", phone}},
+                                             {{"Birthday:", birthday},
+                                              {"Email:", email},
+                                              {"Emergency Contact Name:", emerName},
+                                              {"Emergency Contact Phone:", emerPhone},
+                                              {"Family Physician:", physician},
+                                              {"Sex:", sex.Row(this)},
+                                              {"Membership Status:", status.Row(this)},
+                                              {"Employee:", employee.Row(this)},
+                                              {"Signed Release Form:", release.Row(this)}});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(new QLabel(
@@ -253,8 +222,8 @@ QWidget* CMemberProfilePg::Field(int field) const {
 // ---- Enrollment -----------------------------------------------------------
 
 CMemberEnrollPg::CMemberEnrollPg(QWidget* parent) : QWidget(parent) {
-    enrollment = DatePicker(this);
-    expiration = DatePicker(this);
+    enrollment = deskfields::Date(this, QStringLiteral("enrollment"));
+    expiration = deskfields::Date(this, QStringLiteral("expiration"));
     period = new QComboBox(this);
     for (unsigned char p = 0; p <= CDAODef::enrWinter; ++p)
         period->addItem(Q(CDAODef::GetEnrPerStr(p)));
@@ -337,12 +306,9 @@ CMemberSheet::CMemberSheet(CMemberSheetDoc& doc, QWidget* parent)
     tabs_->addTab(enroll_, QStringLiteral("Enrollment"));
     tabs_->addTab(goals_, QStringLiteral("Fitness Goals"));
     tabs_->addTab(medHist_, QStringLiteral("Medical History"));
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    layout->addWidget(buttons);
+    deskfields::OkCancel(this, layout);
     for (int b = 0; b < 3; ++b)
         connect(enroll_->blocks[b], &CClassBlockWidget::deleteClicked, this,
                 [this, b] { DeleteClass(b); });
