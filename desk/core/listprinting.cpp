@@ -18,6 +18,10 @@ namespace {
 // Lines above the first record of a page: the header, a blank line, the
 // headings and their rule.
 constexpr int kHeadLines = 4;
+// Headings are not shortened below this many characters to fit the line.
+constexpr int kShortestHeading = 8;
+// Indent of the further lines of a record too wide for one.
+constexpr int kIndent = 2;
 
 struct MemberColumn {
     unsigned bit;
@@ -29,7 +33,7 @@ constexpr MemberColumn kMemberColumns[] = {
     {CMemberListDoc::colId, "ID #", 11},
     {CMemberListDoc::colBarcode, "Workout #", 11},
     {CMemberListDoc::colStatus, "Membership Status", 19},
-    {CMemberListDoc::colExpiration, "Expiration", 0},
+    {CMemberListDoc::colExpiration, "Expiration", 10},
 };
 
 std::string MemberCell(const CMemberListDoc::Row& r, unsigned bit) {
@@ -82,9 +86,7 @@ CListPrintout CListPrintout::Records(const CRecordList& list, const std::string&
     const std::vector<int> shown = list.Shown();
     for (int i : shown) {
         const CListColumn& c = all[static_cast<std::size_t>(i)];
-        // Screen widths are pixels of about six to a character.
-        p.Columns.push_back(
-            {c.Title, std::max(c.Width / 6, static_cast<int>(c.Title.size()) + 1) + 1});
+        p.Columns.push_back({c.Title, 0});
     }
     p.Rows = list.Count();
     p.Cell = [&list, shown](int row, int column) {
@@ -135,6 +137,44 @@ QFont CListPrintout::Font(int dpiY) {
     return font;
 }
 
+std::vector<int> CListPrintout::Widths(int lineChars) const {
+    // A fitted column needs its widest cell and wants its heading too.
+    std::vector<int> need, want;
+    for (std::size_t c = 0; c < Columns.size(); ++c) {
+        const int heading = static_cast<int>(Columns[c].Heading.size()) + 1;
+        if (Columns[c].Chars > 0) {
+            need.push_back(Columns[c].Chars);
+            want.push_back(Columns[c].Chars);
+            continue;
+        }
+        int widest = 2;
+        for (int row = 0; row < Rows; ++row)
+            widest = std::max(widest, static_cast<int>(Cell(row, static_cast<int>(c)).size()));
+        need.push_back(widest + 1);
+        want.push_back(std::max(widest + 1, heading));
+    }
+    auto sum = [](const std::vector<int>& v) {
+        int total = 0;
+        for (int w : v)
+            total += w;
+        return total;
+    };
+    if (sum(want) <= lineChars)
+        return want;
+    // Too wide: long headings are shortened first, down to their cells,
+    // but not below a readable few characters.
+    const int longest = *std::max_element(want.begin(), want.end());
+    std::vector<int> capped(want.size());
+    for (int cap = longest - 1; cap >= kShortestHeading; --cap) {
+        for (std::size_t c = 0; c < want.size(); ++c)
+            capped[c] = std::max(need[c], std::min(want[c], cap));
+        if (sum(capped) <= lineChars)
+            return capped;
+    }
+    // Still too wide: the record takes more than one line (see Draw).
+    return capped;
+}
+
 std::string CListPrintout::Header(int page) const {
     return insert("%1, %2, %3 - Page %4", {Title, Facility, Today.DateStrShortYear(), page});
 }
@@ -145,24 +185,29 @@ int CListPrintout::Draw(CReportDC& dc, CProgress& progress) const {
     const int lh = dc.LineSpacing();
     const int acw = dc.AveCharWidth();
     const int width = dc.PageWidth();
-    // Column edges; a list wider than the paper is narrowed evenly, and
-    // each cell is kept inside its column.
-    int total = 0;
-    for (const Column& c : Columns)
-        total += c.Chars > 0 ? c.Chars : 10;
+    // Column edges; each cell is kept inside its column, half a character
+    // clear of the next. Columns that do not fit on the line go on in
+    // further lines of the same record, indented.
     const int lineChars = std::max(1, width / acw);
-    std::vector<int> left, right;
+    const std::vector<int> chars = Widths(lineChars);
+    std::vector<int> left, right, band;
     int x = 0;
-    for (const Column& c : Columns) {
-        const int chars = c.Chars > 0 ? c.Chars : 10;
-        const int w = total > lineChars ? chars * lineChars / total : chars;
+    int bands = 1;
+    for (int w : chars) {
+        if (x > kIndent && x + w > lineChars) {
+            ++bands;
+            x = kIndent;
+        }
+        band.push_back((bands - 1) * lh);
         left.push_back(x * acw);
-        x += c.Chars > 0 || total > lineChars ? w : lineChars - x;
+        x += w;
         right.push_back(std::min(width, x * acw));
     }
-    // The spaced rows per page, fewer when the paper holds fewer lines.
-    const int fits = std::max(1, dc.PageHeight() / lh - kHeadLines);
+    // The rows per page, fewer when the paper holds fewer lines.
+    const int headLines = kHeadLines - 1 + bands;
+    const int fits = std::max(1, (dc.PageHeight() / lh - headLines) / bands);
     const int perPage = std::max(1, std::min(RowsPerPage, fits));
+    const int ruleEnd = *std::max_element(right.begin(), right.end());
 
     CProgressScope scope(progress, MsgPrinting, Rows);
     int page = 0;
@@ -174,9 +219,10 @@ int CListPrintout::Draw(CReportDC& dc, CProgress& progress) const {
         dc.TextOutFit(0, 0, Header(page), width);
         y = 2 * lh;
         for (std::size_t c = 0; c < Columns.size(); ++c)
-            dc.TextOutFit(left[c], y, Columns[c].Heading, right[c] - left[c] - acw);
-        y += lh;
-        dc.TextOut(0, y, std::string(static_cast<std::size_t>(std::max(1, x - 1)), '-'));
+            dc.TextOutFit(left[c], y + band[c], Columns[c].Heading, right[c] - left[c] - acw / 2);
+        y += bands * lh;
+        const int dashes = (ruleEnd - acw / 2) / std::max(1, dc.TextWidth("-"));
+        dc.TextOut(0, y, std::string(static_cast<std::size_t>(std::max(1, dashes)), '-'));
         y += lh;
     };
     head();
@@ -184,8 +230,9 @@ int CListPrintout::Draw(CReportDC& dc, CProgress& progress) const {
         if (row > 0 && row % perPage == 0)
             head();
         for (std::size_t c = 0; c < Columns.size(); ++c)
-            dc.TextOutFit(left[c], y, Cell(row, static_cast<int>(c)), right[c] - left[c] - acw);
-        y += lh;
+            dc.TextOutFit(left[c], y + band[c], Cell(row, static_cast<int>(c)),
+                          right[c] - left[c] - acw / 2);
+        y += bands * lh;
         scope.Step();
     }
     return page;

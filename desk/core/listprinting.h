@@ -2,7 +2,8 @@
 // CListPrintout: a printed copy of a Members, Workouts, Evaluations or Body
 // Compositions list: on each page the header "title, facility, date - Page
 // n", the headings of the chosen columns and one line per record in the
-// list's order, in a fixed-pitch face of 8 points. CPrintOption is one check
+// list's order (more when its columns do not fit one), in a fixed-pitch face
+// of 8 points. CPrintOption is one check
 // box of the Print Options dialog.
 
 #include "util/efoledatetime.h"
@@ -34,7 +35,9 @@ public:
 
     struct Column {
         std::string Heading;
-        int Chars = 0; // width in average character widths; 0: the rest of the line
+        // Width in average character widths; 0: as wide as its widest cell
+        // and, where the line has room, its heading.
+        int Chars = 0;
     };
 
     std::string Title;
@@ -65,6 +68,9 @@ public:
     static QFont Font(int dpiY);
     // The page header: "%1, %2, %3 - Page %4".
     std::string Header(int page) const;
+    // The width of each column in characters for a line of lineChars; their
+    // sum exceeds the line when a record needs more than one line.
+    std::vector<int> Widths(int lineChars) const;
     // Draws every page; returns the number of pages (0 without columns).
     int Draw(CReportDC& dc, CProgress& progress) const;
     // Prints the list; true when a job was printed.

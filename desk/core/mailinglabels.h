@@ -29,6 +29,8 @@ public:
 
     // A serif face of 0.16 inch for a device of dpi dots per inch.
     static QFont Font(int dpi);
+    // Left edge of a label column (0..2) on a device of dpi dots per inch.
+    static int ColumnX(int column, int dpi);
     // Draws the labels, a new page after every 30; false when there are none.
     static bool Draw(CReportDC& dc, int dpi, const std::vector<CPostalAddress>& to,
                      CProgress& progress);

@@ -135,14 +135,14 @@ TEST(MailingLabels, ThirtyFillOneSheetAndTheThirtyFirstStartsTheNext) {
         to.push_back({"F" + std::to_string(i), "L", "Street", "Town", "ST", "00001"});
     ASSERT_TRUE(CMailingLabels::Draw(*c.dc, kDpi, to, CProgress::None()));
     EXPECT_EQ(c.device.Pages(), 2);
-    const int acw = c.dc->AveCharWidth();
     const int lh = c.dc->LineSpacing();
     const auto* first = c.device.Find("F0 L");
     ASSERT_TRUE(first);
     EXPECT_EQ(first->page, 0);
-    EXPECT_EQ(first->x, 3 * acw);
-    EXPECT_EQ(c.device.Find("F1 L")->x, 49 * acw);
-    EXPECT_EQ(c.device.Find("F2 L")->x, 95 * acw);
+    // Columns 3, 49 and 95 character widths in, 2 3/4 inch apart.
+    EXPECT_EQ(first->x, CMailingLabels::ColumnX(0, kDpi));
+    EXPECT_NEAR(c.device.Find("F1 L")->x - first->x, kDpi * 11 / 4, 5);
+    EXPECT_NEAR(c.device.Find("F2 L")->x - first->x, kDpi * 11 / 2, 5);
     // The second row is one label (an inch) lower; the lines of a label one
     // line apart.
     EXPECT_EQ(c.device.Find("F3 L")->y - first->y, kDpi);
@@ -254,4 +254,26 @@ TEST(ListPrintout, SixtyEightMembersTakeTwoPagesWithTheirHeaders) {
     EXPECT_EQ(page1[4], "Last, First68 " + richMember(68, 0).middle);
     EXPECT_FALSE(CListPrintout::CheckMask(0));
     EXPECT_EQ(facility.notices()->last(), "Error: select at least one item");
+}
+
+TEST(ListPrintout, ColumnsTooManyForOneLineGoOnInTheRecordsNextLine) {
+    CListPrintout p;
+    p.Title = "Evaluations";
+    p.Orientation = QPageLayout::Landscape;
+    // Twenty columns of eight characters are too wide for one line of a
+    // page 8 1/2 inch wide, not for two.
+    for (int i = 0; i < 20; ++i)
+        p.Columns.push_back({"Station " + std::to_string(i), 0});
+    p.Rows = 3;
+    p.Cell = [](int row, int column) { return std::to_string(row * 100 + column); };
+    Canvas c(CListPrintout::Font(kDpi));
+    EXPECT_EQ(p.Draw(*c.dc, CProgress::None()), 1);
+    const int lh = c.dc->LineSpacing();
+    const auto* first = c.device.Find("0");
+    const auto* last = c.device.Find("19");
+    ASSERT_TRUE(first && last);
+    EXPECT_EQ(last->y - first->y, lh);
+    EXPECT_EQ(c.device.Find("100")->y - first->y, 2 * lh);
+    for (const auto& item : c.device.Items())
+        EXPECT_LE(item.x2, c.device.width()) << item.text;
 }
