@@ -4,6 +4,8 @@
 #include "custom/reportdc.h"
 #include "util/notice.h"
 
+#include <algorithm>
+
 bool PrintDeskJob(QPrinter* chosen, const std::string& title, QPageLayout::Orientation orientation,
                   const CDeskDraw& draw) {
     CPrintJob job(chosen);
@@ -21,4 +23,13 @@ bool PrintDeskJob(QPrinter* chosen, const std::string& title, QPageLayout::Orien
         return false;
     }
     return drawn;
+}
+
+QFont DeskPrintFace(QFont::StyleHint hint, int pixels) {
+    QFont font(hint == QFont::TypeWriter ? QStringLiteral("Monospace") : QStringLiteral("Serif"));
+    font.setStyleHint(hint);
+    font.setFixedPitch(hint == QFont::TypeWriter);
+    font.setWeight(QFont::Normal);
+    font.setPixelSize(std::max(1, pixels));
+    return font;
 }

@@ -129,12 +129,8 @@ bool CListPrintout::CheckMask(long mask) {
 }
 
 QFont CListPrintout::Font(int dpiY) {
-    QFont font(QStringLiteral("Monospace"));
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setWeight(QFont::Normal);
-    font.setPixelSize(std::max(1, (8 * dpiY + 36) / 72));
-    return font;
+    // 8 points, rounded to whole pixels.
+    return DeskPrintFace(QFont::TypeWriter, (8 * dpiY + 36) / 72);
 }
 
 std::vector<int> CListPrintout::Widths(int lineChars) const {

@@ -35,11 +35,7 @@ int CMailingLabels::ColumnX(int column, int dpi) {
 }
 
 QFont CMailingLabels::Font(int dpi) {
-    QFont font(QStringLiteral("Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setWeight(QFont::Normal);
-    font.setPixelSize(dpi * 16 / 100);
-    return font;
+    return DeskPrintFace(QFont::Serif, dpi * 16 / 100);
 }
 
 bool CMailingLabels::Draw(CReportDC& dc, int dpi, const std::vector<CPostalAddress>& to,

@@ -180,11 +180,7 @@ bool CLetterTemplates::Save(int index, const std::string& body,
 }
 
 QFont CMergeLetter::Font(int dpi) {
-    QFont font(QStringLiteral("Serif"));
-    font.setStyleHint(QFont::Serif);
-    font.setWeight(QFont::Normal);
-    font.setPixelSize(dpi * 18 / 100);
-    return font;
+    return DeskPrintFace(QFont::Serif, dpi * 18 / 100);
 }
 
 int CMergeLetter::Draw(CReportDC& dc, int dpi, const CPostalAddress& to,
