@@ -1,5 +1,6 @@
 #include "desk/view/membertreeview.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,8 +65,22 @@ void CMemberTreeView::contextMenuEvent(QContextMenuEvent* event) {
     if (model_.Record(index).kind == CTreeRecord::None)
         return;
     setCurrentIndex(index);
-    const std::string text = model_.InfoText(index);
-    if (!text.empty())
-        QToolTip::showText(viewport()->mapToGlobal(visualRect(index).bottomLeft()),
-                           QString::fromStdString(text), this);
+    const QString text = QString::fromStdString(model_.InfoText(index));
+    const QPoint at = viewport()->mapToGlobal(visualRect(index).bottomLeft());
+    // A tip shown while the right button is down would close on its release.
+    if (event->reason() == QContextMenuEvent::Mouse &&
+        QApplication::mouseButtons() != Qt::NoButton) {
+        pendingTip_ = text;
+        pendingTipAt_ = at;
+        return;
+    }
+    if (!text.isEmpty())
+        QToolTip::showText(at, text, this);
+}
+
+void CMemberTreeView::mouseReleaseEvent(QMouseEvent* event) {
+    QTreeView::mouseReleaseEvent(event);
+    if (event->button() == Qt::RightButton && !pendingTip_.isEmpty())
+        QToolTip::showText(pendingTipAt_, pendingTip_, this);
+    pendingTip_.clear();
 }

@@ -25,7 +25,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     CMainViewTree& model_;
+    QString pendingTip_;
+    QPoint pendingTipAt_;
 };
