@@ -1520,6 +1520,21 @@ int CDAOEFSet::RestoreRecords(std::istream& in, char const* kind, long memberId,
                 m_restore.restored += pending;
             pending = 0;
         }});
+    // The batch and the watch, which refers to this frame, end with it
+    // however it is left.
+    struct BatchEnd {
+        Store& store;
+        bool ended = false;
+        bool end() {
+            ended = true;
+            return store.endBatch();
+        }
+        ~BatchEnd() {
+            if (!ended)
+                store.endBatch();
+            store.setCommitWatch({});
+        }
+    } batchEnd{*store};
 
     bool failed = false;
     std::string line;
@@ -1564,9 +1579,8 @@ int CDAOEFSet::RestoreRecords(std::istream& in, char const* kind, long memberId,
     // with one.
     if (tracked && finished && store->lock())
         store->unlock();
-    if (!store->endBatch())
+    if (!batchEnd.end())
         failed = true;
-    store->setCommitWatch({});
     m_restore.stopped = failed;
     m_restore.stoppedAt = failed ? std::max(lineNo, 1L) : 0;
     return m_restore.restored;
