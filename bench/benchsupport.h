@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the benchmarks that compare against the sqlite3 shell.
 
+#include "tools/demofacility.h"
 #include "util/notice.h"
 
 #include <chrono>
@@ -11,6 +12,36 @@
 #include <string>
 
 namespace vantora::bench {
+
+// The large facility of the benchmarks (100,000 members and 5,000,000
+// workouts unless VANTORA_BENCH_MEMBERS and VANTORA_BENCH_WORKOUTS say
+// otherwise), made once in VANTORA_BENCH_FACILITY (default
+// /tmp/vantora-bench-large) and kept for later runs; the store variables
+// point at it. Returns its folder, ending in '/'.
+inline std::string openLargeFacility() {
+    auto number = [](const char* name, long fallback) {
+        const char* v = std::getenv(name);
+        return v && *v ? std::atol(v) : fallback;
+    };
+    const char* env = std::getenv("VANTORA_BENCH_FACILITY");
+    std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
+    if (folder.back() != '/')
+        folder += '/';
+    ::setenv("VANTO_DB", folder.c_str(), 1);
+    ::setenv("VANTO_BACK", folder.c_str(), 1);
+    if (!std::filesystem::exists(folder + "members.mdb")) {
+        tools::LargeOptions options;
+        options.members = number("VANTORA_BENCH_MEMBERS", options.members);
+        options.workouts = number("VANTORA_BENCH_WORKOUTS", long(options.workouts));
+        db::facility::Settings settings;
+        settings.name = "Benchmark Fitness Center";
+        settings.password = "bench";
+        const std::string error = tools::createLargeFacility(folder, settings, options);
+        if (!error.empty())
+            throw std::runtime_error(error);
+    }
+    return folder;
+}
 
 #ifdef VANTORA_SQLITE3
 inline const std::string Sqlite3 = VANTORA_SQLITE3;

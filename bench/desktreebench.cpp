@@ -7,11 +7,11 @@
 // later runs; VANTORA_BENCH_MEMBERS and VANTORA_BENCH_WORKOUTS make a
 // smaller one.
 
+#include "bench/benchsupport.h"
 #include "db/batchscope.h"
 #include "db/daosmmem.h"
 #include "db/daowk.h"
 #include "desk/core/membertree.h"
-#include "tools/demofacility.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,11 +28,6 @@ namespace {
 
 constexpr long MemberId = 9000002;
 constexpr int Workouts = 250;
-
-long EnvNumber(const char* name, long fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? std::atol(v) : fallback;
-}
 
 // Resident memory of this process in megabytes.
 double ResidentMb() {
@@ -77,23 +72,7 @@ void PrepareFacility() {
     static bool ready = false;
     if (ready)
         return;
-    const char* env = std::getenv("VANTORA_BENCH_FACILITY");
-    std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
-    if (folder.back() != '/')
-        folder += '/';
-    ::setenv("VANTO_DB", folder.c_str(), 1);
-    ::setenv("VANTO_BACK", folder.c_str(), 1);
-    if (!std::filesystem::exists(folder + "members.mdb")) {
-        vantora::tools::LargeOptions options;
-        options.members = EnvNumber("VANTORA_BENCH_MEMBERS", options.members);
-        options.workouts = EnvNumber("VANTORA_BENCH_WORKOUTS", long(options.workouts));
-        vantora::db::facility::Settings settings;
-        settings.name = "Benchmark Fitness Center";
-        settings.password = "bench";
-        const std::string error = vantora::tools::createLargeFacility(folder, settings, options);
-        if (!error.empty())
-            throw std::runtime_error(error);
-    }
+    vantora::bench::openLargeFacility();
     AddMemberWithWorkouts();
     ready = true;
 }
