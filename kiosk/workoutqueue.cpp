@@ -6,6 +6,7 @@
 #include "util/format.h"
 #include "util/notice.h"
 
+#include <QSaveFile>
 #include <QString>
 #include <QSysInfo>
 
@@ -148,16 +149,21 @@ bool CWorkoutQueue::Rewrite() {
         std::filesystem::remove(journal_, ec);
         return !ec;
     }
+    // The new journal replaces the old one whole or not at all. Its contents
+    // are forced to disk here, so that a failing sync fails the rewrite
+    // (commit() syncs too, but ignores the outcome).
+    QSaveFile file(QString::fromStdString(journal_));
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
     std::string text;
     for (const CWorkout& w : queue_)
         text += ToLine(w);
-    const std::string tmp = journal_ + ".tmp";
-    if (!WriteDurably(tmp, text, "w")) {
-        std::remove(tmp.c_str());
-        return false;
-    }
+    if (file.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !file.flush() || ::fsync(file.handle()) != 0)
+        file.cancelWriting();
     // Workouts appended later go to the renamed file: its entry must hold.
-    return std::rename(tmp.c_str(), journal_.c_str()) == 0 && SyncFolder(journal_);
+    return file.commit() && SyncFolder(journal_);
 }
 
 bool CWorkoutQueue::QueueWorkout(const CWorkout& workout) {
