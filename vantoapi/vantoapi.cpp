@@ -133,7 +133,16 @@ void UpdateClasses(long const& memberId, std::string const& cat1, std::string co
     CDAOCls cls;
     CBatchScope batch(cls);
     cls.FindClasses(memberId);
-    cls.DelAll();
+    // Only the three slots written here are replaced: a member may hold
+    // further classes (from a restore), and dropping them would leave their
+    // workouts and evaluations without a class.
+    cls.Op(CDAOEFSet::opMoveFirst);
+    while (!cls.IsEOF()) {
+        if (cls.ClassIndx < 3)
+            cls.DelCurrent();
+        else
+            cls.Op(CDAOEFSet::opMoveNext);
+    }
     for (int i = 0; i < 3; ++i) {
         if (values[i].category.empty())
             continue;

@@ -34,8 +34,9 @@ bool IsMember(long const& id, CDAOSmMem::id kind);
 bool ResetMember(CDAOSmMem* member, CDAOEnr* enrollment, CDAOProf* profile, CDAOCls* classes,
                  CDAOMsg* messages);
 
-// Replaces the member's class records with up to three classes; a class
-// without a category is left out. Class i gets class index i.
+// Replaces the member's classes 0 to 2 with up to three classes; a class
+// without a category is left out. Class i gets class index i. Classes with a
+// higher index are kept.
 void UpdateClasses(long const& memberId, std::string const& cat1, std::string const& cour1,
                    std::string const& sec1, CDAODef::gradestat grade1, bool const& orientation1,
                    int const& reEvaluations1, int const& others1, std::string const& cat2,

@@ -299,6 +299,17 @@ bool CMemberSheetDoc::WriteRecords() {
     const unsigned long long errors = db::errorCount();
     const auto& c = Classes;
     auto grade = [](const CMemberClassBlock& b) { return CDAODef::gradestat(b.gradeStatus); };
+    // UpdateClasses replaces the slots 0 to 2 only, so that classes beyond
+    // the three blocks stay; a block's class stored under a higher index
+    // loses its old record here, as it moves into its block's slot.
+    for (const CMemberClassBlock& b : c) {
+        if (!b.stored || b.classIndx < 3)
+            continue;
+        CDAOCls old;
+        if (old.FindClasses(id, b.classIndx) > 0)
+            old.DelAll();
+        old.Op(CDAOEFSet::opClose);
+    }
     UpdateClasses(id, c[0].category, c[0].course, c[0].section, grade(c[0]), c[0].orientBonus,
                   c[0].reEvalBonuses, c[0].otherBonuses, c[1].category, c[1].course, c[1].section,
                   grade(c[1]), c[1].orientBonus, c[1].reEvalBonuses, c[1].otherBonuses,

@@ -166,11 +166,13 @@ TEST_F(MemberSheet, ChangedIdTakesEveryRecordAlong) {
 
 TEST_F(MemberSheet, RecordedDataFollowsItsClassToItsNewIndex) {
     MemberData m = richMember(50, 0);
-    m.classes = {
-        {1, "A", "", "", 0, 0, 0, 0}, {3, "B", "", "", 0, 0, 0, 0}, {4, "C", "", "", 0, 0, 0, 0}};
+    m.classes = {{1, "A", "", "", 0, 0, 0, 0},
+                 {3, "B", "", "", 0, 0, 0, 0},
+                 {4, "C", "", "", 0, 0, 0, 0},
+                 {6, "D", "", "", 0, 0, 0, 0}}; // a fourth class, beyond the sheet's blocks
     addMember(m);
     facility.exec("members.mdb", "INSERT INTO Workouts (MemberID, ClassIndx) VALUES "
-                                 "(50, 1), (50, 3), (50, 3), (50, 4), (50, 4), (50, 4)");
+                                 "(50, 1), (50, 3), (50, 3), (50, 4), (50, 4), (50, 4), (50, 6)");
     CMemberSheetDoc doc(50, {});
     ASSERT_TRUE(doc.Activate());
     doc.Classes[0].category.clear(); // class A given up without deleting its data
@@ -184,9 +186,11 @@ TEST_F(MemberSheet, RecordedDataFollowsItsClassToItsNewIndex) {
     EXPECT_EQ(workouts(99), 1); // A's
     EXPECT_EQ(workouts(1), 2);  // B, now class index 1
     EXPECT_EQ(workouts(2), 3);  // C, now class index 2
-    EXPECT_EQ(facility.text("members.mdb",
-                            "SELECT Category FROM Classes WHERE MemberID = 50 AND ClassIndx = 2"),
-              "C");
+    EXPECT_EQ(workouts(6), 1);  // D keeps its class and its data
+    EXPECT_EQ(facility.text("members.mdb", "SELECT group_concat(ClassIndx || Category) FROM "
+                                           "(SELECT * FROM Classes WHERE MemberID = 50 "
+                                           "ORDER BY ClassIndx)"),
+              "1B,2C,6D");
 }
 
 TEST_F(MemberSheet, RefusedMoveChangesNothing) {

@@ -112,10 +112,14 @@ TEST(MemberServices, ClassesAreReplacedAndTheirDataMovedOrRemoved) {
     vantora::test::addMember(Member(20, 700020, 2));
     Record(f, 20, 0);
     Record(f, 20, 1);
+    ASSERT_TRUE(f.exec("members.mdb", "INSERT INTO Classes (MemberID, ClassIndx, Category) "
+                                      "VALUES (20, 5, 'GOLF')"));
     UpdateClasses(20, "FIT", "FIT 101", "01", CDAODef::grdAudit, true, 1, 0, "", "", "",
                   CDAODef::grdGrade, false, 0, 0, "SWIM", "SWIM 110", "", CDAODef::grdGrade, false,
                   0, 2);
-    EXPECT_EQ(2, f.count("members.mdb", "SELECT COUNT(*) FROM Classes WHERE MemberID = 20"));
+    // The two written slots, and the sixth class that the three slots do not reach.
+    EXPECT_EQ(3, f.count("members.mdb", "SELECT COUNT(*) FROM Classes WHERE MemberID = 20"));
+    EXPECT_EQ("GOLF", f.text("members.mdb", "SELECT Category FROM Classes WHERE ClassIndx = 5"));
     EXPECT_EQ("SWIM 110",
               f.text("members.mdb", "SELECT Course FROM Classes WHERE MemberID = 20 AND "
                                     "ClassIndx = 2"));
