@@ -1,9 +1,11 @@
 // The workout, evaluation and body-composition windows through their widgets
 // on the offscreen platform.
 
+#include "desk/core/evaluationlist.h"
 #include "desk/view/bodycompositionsheet.h"
 #include "desk/view/evaluationsheet.h"
 #include "desk/view/quickstatisticsdialog.h"
+#include "desk/view/recordlistdialog.h"
 #include "desk/view/workoutdetailsdialog.h"
 
 #include "recordfixture.h"
@@ -21,6 +23,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTimeEdit>
 #include <QTreeWidget>
 
@@ -151,6 +154,33 @@ TEST_F(RecordSheets, BodyCompositionSheetShowsTheMethodPageAndKeepsItsUnits) {
     EXPECT_EQ(Stored("SELECT Flags FROM BodyComps"), CDAOBodyComp::unitH2OTemp |
                                                          CDAOBodyComp::unitWetWeight |
                                                          CDAOBodyComp::unitTareWeight);
+}
+
+TEST_F(RecordSheets, ListButtonsNeedARowAndTheLastDeletionClosesTheList) {
+    CCircuit circuit;
+    CEvaluationSheetDoc doc(Member, 0, circuit);
+    ASSERT_TRUE(doc.Activate());
+    doc.ClassIndx = 0;
+    ASSERT_TRUE(doc.Apply());
+    CEvaluationList list(circuit);
+    ASSERT_EQ(list.QueryMember(Member, 101, "- All Classes -"), 1);
+    CRecordListDlg dialog(nullptr, list);
+    int analyzed = 0;
+    dialog.SetAnalyze([&](int) { return ++analyzed, false; });
+    dialog.SetDelete([&](int) {
+        list.Set().DelCurrent();
+        return true;
+    });
+    dialog.OnAnalyze();
+    EXPECT_EQ(facility.notices()->last(), list.AnalyzeHint());
+    EXPECT_EQ(analyzed, 0);
+    dialog.View()->selectRow(0);
+    dialog.OnAnalyze();
+    EXPECT_EQ(analyzed, 1);
+    dialog.OnDelete();
+    EXPECT_EQ(facility.notices()->last(), "No further evaluation records are available.");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(Stored("SELECT count(*) FROM Circuit"), 0);
 }
 
 TEST_F(RecordSheets, QuickStatisticsEscapeAsksToDeleteTheSelectedCheckIn) {
