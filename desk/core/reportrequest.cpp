@@ -113,23 +113,24 @@ bool CReportRequest::RequestReport(int code) {
     CReportOptions options;
     std::string category, course, section;
     switch (code) {
-    case rptMemberProfile:
+    case CReportEngine::rptMemberProfile:
         return dialogs_.MemberId(memberId) && Queue(code, memberId);
-    case rptMemberCount:
-    case rptUnknownWorkouts:
+    case CReportEngine::rptMemberCount:
+    case CReportEngine::rptUnknownWorkouts:
         return Queue(code, 0);
-    case rptEmergencyContacts:
-    case rptMembershipStatus:
+    case CReportEngine::rptEmergencyContacts:
+    case CReportEngine::rptMembershipStatus:
         return dialogs_.ShortOptions(options) && Queue(code, options.MemberFlags(false));
-    case rptRoster:
+    case CReportEngine::rptRoster:
         return dialogs_.ClassSelection(category, course, section) &&
                dialogs_.ShortOptions(options) &&
                Queue(code, options.MemberFlags(false), {}, {}, category, course, section);
-    case rptDailyWorkouts:
+    case CReportEngine::rptDailyWorkouts:
         return DailyWorkouts();
-    case rptWorkoutSummaries:
-    case rptClassWorkouts: {
-        if (code == rptClassWorkouts && !dialogs_.ClassSelection(category, course, section))
+    case CReportEngine::rptWorkoutSummaries:
+    case CReportEngine::rptClassWorkouts: {
+        if (code == CReportEngine::rptClassWorkouts &&
+            !dialogs_.ClassSelection(category, course, section))
             return false;
         if (!dialogs_.LongOptions(options))
             return false;
@@ -140,13 +141,13 @@ bool CReportRequest::RequestReport(int code) {
         }
         return Queue(code, options.MemberFlags(true), from, to, category, course, section);
     }
-    case rptMemberWorkouts:
+    case CReportEngine::rptMemberWorkouts:
         return MemberWorkouts();
-    case rptTestResults:
-    case rptBodyCompInterp:
+    case CReportEngine::rptTestResults:
+    case CReportEngine::rptBodyCompInterp:
         return Interpretation(code);
-    case rptEvalComparison:
-    case rptBodyCompComparison:
+    case CReportEngine::rptEvalComparison:
+    case CReportEngine::rptBodyCompComparison:
         return Comparison(code);
     default:
         return false;
@@ -168,7 +169,7 @@ bool CReportRequest::DailyWorkouts() {
             vantora::insert("No workouts are recorded for %1.", {day.DateStrLongYear()}));
         return false;
     }
-    return Queue(rptDailyWorkouts, 0, from, to);
+    return Queue(CReportEngine::rptDailyWorkouts, 0, from, to);
 }
 
 bool CReportRequest::MemberWorkouts() {
@@ -180,7 +181,8 @@ bool CReportRequest::MemberWorkouts() {
     if (!dialogs_.MemberClass(choice, row) || !choice.Check(row))
         return false;
     const CMemberClassItem& item = choice.Items()[static_cast<std::size_t>(row)];
-    return Queue(rptMemberWorkouts, memberId, {}, {}, std::to_string(item.index), item.text);
+    return Queue(CReportEngine::rptMemberWorkouts, memberId, {}, {}, std::to_string(item.index),
+                 item.text);
 }
 
 std::vector<CEFOleDateTime> CReportRequest::EvaluationDates(long memberId) {
@@ -211,7 +213,7 @@ bool CReportRequest::Interpretation(int code) {
     long memberId = 0;
     if (!dialogs_.MemberId(memberId))
         return false;
-    const bool evaluations = code == rptTestResults;
+    const bool evaluations = code == CReportEngine::rptTestResults;
     const std::vector<CEFOleDateTime> dates =
         evaluations ? EvaluationDates(memberId) : BodyCompDates(memberId);
     if (dates.empty()) {
@@ -228,7 +230,7 @@ bool CReportRequest::Comparison(int code) {
     long memberId = 0;
     if (!dialogs_.MemberId(memberId))
         return false;
-    const bool evaluations = code == rptEvalComparison;
+    const bool evaluations = code == CReportEngine::rptEvalComparison;
     const std::vector<CEFOleDateTime> dates =
         evaluations ? EvaluationDates(memberId) : BodyCompDates(memberId);
     const char* message = nullptr;

@@ -5,6 +5,7 @@
 // and the editors' own report buttons all come through RequestReport or,
 // when they already know the member and dates, QueueReport of the document.
 
+#include "custom/reportengine.h"
 #include "desk/core/memberclasschoice.h"
 #include "util/efoledatetime.h"
 
@@ -85,22 +86,8 @@ public:
 
 class CReportRequest {
 public:
-    enum report {
-        rptMemberProfile = 0,
-        rptMemberCount = 1,
-        rptEmergencyContacts = 2,
-        rptMembershipStatus = 3,
-        rptRoster = 4,
-        rptDailyWorkouts = 5,
-        rptWorkoutSummaries = 6,
-        rptMemberWorkouts = 7,
-        rptClassWorkouts = 8,
-        rptTestResults = 9,
-        rptEvalComparison = 10,
-        rptBodyCompInterp = 11,
-        rptBodyCompComparison = 12,
-        rptUnknownWorkouts = 13
-    };
+    // The report codes are the report engine's kinds.
+    using report = CReportEngine::report;
 
     CReportRequest(CVantoraDoc& doc, CReportDialogs& dialogs) : doc_(doc), dialogs_(dialogs) {}
 
