@@ -194,7 +194,12 @@ int CRecordBackup::WriteRecords(CDAOEFSet& set, int mode, const std::string& pat
     }
     if (mode == archive) {
         CRecordDeletion deletion(doc_, prompts_);
-        deletion.DeleteRecords(set, false);
+        const int deleted = deletion.DeleteRecords(set, false);
+        if (deleted != written) {
+            notice::show(insert(MsgNotRemoved, {path, written, written - deleted}),
+                         notice::Icon::Exclamation);
+            return 0;
+        }
     }
     return written;
 }

@@ -52,6 +52,10 @@ public:
     static constexpr const char* MsgWriteFailed =
         "Error: the file \"%1\" could not be written completely (the disk may be full);\nit is "
         "not a complete copy of the %2 record(s), and no record was removed from the database.";
+    static constexpr const char* MsgNotRemoved =
+        "Error: the file \"%1\" holds all %2 record(s), but %3 of them could not be removed "
+        "from the\ndatabase (the disk may be full). They are still in the database: archive "
+        "them again\ninto a new file once the disk has room, and keep this file only as a backup.";
 
 private:
     CVantoraDoc& doc_;

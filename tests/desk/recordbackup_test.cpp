@@ -7,6 +7,7 @@
 #include "util/format.h"
 
 #include "support/facility.h"
+#include "support/faultydisk.h"
 #include "support/testsupport.h"
 
 #include <QSqlDatabase>
@@ -80,7 +81,8 @@ protected:
         return Count("members.mdb", std::string("SELECT count(*) FROM ") + table);
     }
     long long Count(const std::string& store, const std::string& sql) const {
-        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-test-count"));
+        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                   QStringLiteral("backup-test-count"));
         long long n = -1;
         c.setDatabaseName(QString::fromStdString(db + store));
         if (c.open()) {
@@ -98,6 +100,7 @@ protected:
         return texts;
     }
 
+    FaultyDisk disk; // before any store is opened
     Facility facility;
     std::unique_ptr<ScopedEnv> env;
     std::unique_ptr<CVantoraDoc> doc;
@@ -154,6 +157,26 @@ TEST_F(RecordBackup, ArchiveThenRestoreGivesBackEveryRecordOfEachKindOnce) {
     EXPECT_EQ(facility.notices()->last(), CRecordBackup::MsgCannotCreate);
 }
 
+TEST_F(RecordBackup, AnArchiveWhoseRecordsCannotBeRemovedSaysSoAndLosesNothing) {
+    const long long workouts = Rows("Workouts");
+    CRecordBackup backup(*doc, prompts);
+    prompts.passwords.push_back("secret");
+    prompts.files.push_back(Back("wk.dat"));
+    facility.notices()->answer(Answer::Yes);
+    disk.FailCommit("members.mdb", 1);
+    EXPECT_EQ(backup.BackupKind(RecordKind::Workouts, CRecordBackup::archive), 0);
+    EXPECT_TRUE(disk.Tripped());
+    disk.Heal();
+    EXPECT_EQ(facility.notices()->last(),
+              vantora::insert(CRecordBackup::MsgNotRemoved, {Back("wk.dat"), workouts, workouts}));
+    EXPECT_EQ(Rows("Workouts"), workouts);
+    std::ifstream file(Back("wk.dat"));
+    long long lines = 0;
+    for (std::string line; std::getline(file, line);)
+        ++lines;
+    EXPECT_EQ(lines, workouts);
+}
+
 TEST_F(RecordBackup, WrongKindOfFileIsRefusedAndRestoresNothing) {
     CRecordBackup backup(*doc, prompts);
     prompts.files.push_back(Back("wk.dat"));
@@ -182,7 +205,8 @@ TEST_F(RecordBackup, MembersAreArchivedOnlyAfterEveryOtherKindInOrder) {
     for (const auto& [removeNext, message] : steps) {
         EXPECT_EQ(backup.BackupKind(RecordKind::Members, CRecordBackup::archive), 0);
         EXPECT_EQ(facility.notices()->last(), message);
-        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-test-exec"));
+        QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                   QStringLiteral("backup-test-exec"));
         c.setDatabaseName(QString::fromStdString(db + "members.mdb"));
         ASSERT_TRUE(c.open());
         QSqlQuery(c).exec(QString::fromLatin1(removeNext));
@@ -240,7 +264,8 @@ TEST_F(RecordBackup, CompactionIsRefusedWhileAnotherProgramHoldsAStoreAndDoneAlo
     CStoreCompaction compaction(*doc, nullptr);
     {
         // Another program keeps the center store open.
-        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-test-other"));
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                       QStringLiteral("backup-test-other"));
         other.setDatabaseName(QString::fromStdString(db + "center.mdb"));
         ASSERT_TRUE(other.open());
         QSqlQuery q(other);
@@ -266,7 +291,8 @@ TEST_F(RecordBackup, CompactionIsRefusedWhileAnotherProgramHoldsAStoreAndDoneAlo
         EXPECT_FALSE(std::filesystem::exists(old + "-wal")) << store;
     }
     // The previous copy is a whole store.
-    QSqlDatabase c = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-test-old"));
+    QSqlDatabase c =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("backup-test-old"));
     c.setDatabaseName(QString::fromStdString(db + "members.old"));
     ASSERT_TRUE(c.open());
     QSqlQuery q(c);
