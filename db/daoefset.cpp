@@ -864,10 +864,13 @@ template <typename F, typename R> R guarded(F&& f, R fallback) {
     return fallback;
 }
 
+// The folder a variable names, ending in a slash; empty when unset, with
+// the message shown when one is given.
 std::string folderFromEnv(const char* name, const char* message) {
     const char* value = std::getenv(name);
     if (value == nullptr || *value == '\0') {
-        vantora::notice::show(message, vantora::notice::Icon::Exclamation);
+        if (message != nullptr)
+            vantora::notice::show(message, vantora::notice::Icon::Exclamation);
         return std::string();
     }
     std::string path = value;
@@ -882,7 +885,16 @@ CDAOEFSet::CDAOEFSet() : d_(std::make_unique<Impl>(*this)) {
     datetimeParam1 = 0.0;
     datetimeParam2 = 0.0;
     m_strDBPath = folderFromEnv("VANTO_DB", MsgNoDB);
-    m_strFilePath = folderFromEnv("VANTO_BACK", MsgNoBack);
+    // The backup folder is reported when it is needed: most sets never
+    // touch it, and a program that does not back up (the kiosk) would show
+    // the message for every set it opens.
+    m_strFilePath = folderFromEnv("VANTO_BACK", nullptr);
+}
+
+std::string CDAOEFSet::GetFilePath() const {
+    if (m_strFilePath.empty())
+        vantora::notice::show(MsgNoBack, vantora::notice::Icon::Exclamation);
+    return m_strFilePath;
 }
 
 CDAOEFSet::~CDAOEFSet() = default;

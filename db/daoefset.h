@@ -140,9 +140,10 @@ public:
         opClose = 9
     };
 
-    // Reads VANTO_DB and VANTO_BACK; an unset or empty variable is reported
-    // ("Error: system environment variable \"VANTO_DB\" is not set") and
-    // leaves its path empty.
+    // Reads VANTO_DB and VANTO_BACK; an unset or empty variable leaves its
+    // path empty. VANTO_DB is reported here ("Error: system environment
+    // variable \"VANTO_DB\" is not set"), VANTO_BACK when the backup folder
+    // is asked for.
     CDAOEFSet();
     virtual ~CDAOEFSet();
     CDAOEFSet(const CDAOEFSet&) = delete;
@@ -168,7 +169,7 @@ public:
     // The database folder and the backup folder, each ending in '/', or
     // empty when the variable is unset.
     std::string GetDBPath() const { return m_strDBPath; }
-    std::string GetFilePath() const { return m_strFilePath; }
+    std::string GetFilePath() const;
 
     // Per-class hooks: the store file, the table or joined tables, the bindings.
     virtual std::string GetDefaultDBName() const = 0;

@@ -6,21 +6,17 @@
 #include "util/notice.h"
 
 #include <cstdlib>
-#include <utility>
 
 using namespace vantora;
 
 bool CPasswordGate::Verify(const Prompt& prompt) {
-    // Without the store folders every record set would report the missing
+    // Without the store folder every record set would report the missing
     // variable again, and the read would fail with a message of its own: say
-    // it once and end.
-    for (const auto& [name, message] : {std::pair{"VANTO_DB", CDAOEFSet::MsgNoDB},
-                                        std::pair{"VANTO_BACK", CDAOEFSet::MsgNoBack}}) {
-        const char* value = std::getenv(name);
-        if (value == nullptr || *value == '\0') {
-            notice::show(message, notice::Icon::Exclamation);
-            return false;
-        }
+    // it once and end. (The backup folder is not used here.)
+    const char* folder = std::getenv("VANTO_DB");
+    if (folder == nullptr || *folder == '\0') {
+        notice::show(CDAOEFSet::MsgNoDB, notice::Icon::Exclamation);
+        return false;
     }
     CDAOCenter center;
     if (!admin::ReadRecord(center)) {

@@ -13,7 +13,7 @@ public:
 
     // Reads the Center record and asks until the stored password (exactly,
     // letter case included) or the master password is entered. False when
-    // the program must end: a store folder variable (VANTO_DB, VANTO_BACK)
+    // the program must end: the store folder variable (VANTO_DB)
     // unset or no Center record (after one message), Cancel in the prompt,
     // or Cancel after a wrong password.
     static bool Verify(const Prompt& prompt);
