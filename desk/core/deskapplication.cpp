@@ -1,5 +1,6 @@
 #include "desk/core/deskapplication.h"
 
+#include "util/format.h"
 #include "util/notice.h"
 #include "vantoapi/appinstance.h"
 
@@ -11,6 +12,7 @@
 #include <QStandardPaths>
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace {
 
@@ -62,6 +64,17 @@ bool CVantoraApp::CheckFolders() {
             vantora::notice::show(std::string("Error: system environment variable \"") + name +
                                       "\" is not set",
                                   vantora::notice::Icon::Exclamation);
+            return false;
+        }
+    }
+    // Without a store each record set would report it; once is enough.
+    for (const char* store : {"center.mdb", "members.mdb", "chkin.mdb", "reports.mdb"}) {
+        const std::filesystem::path file = std::filesystem::path(std::getenv("VANTO_DB")) / store;
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error)) {
+            vantora::notice::show(
+                vantora::insert("Error: the database file \"%1\" does not exist", {file.string()}),
+                vantora::notice::Icon::Exclamation);
             return false;
         }
     }

@@ -34,8 +34,9 @@ public:
     // Options menu: 0 becomes 1, anything else 0.
     static void Toggle(int& option) { option = option == 0 ? 1 : 0; }
 
-    // Whether the store folders are named; false after one message naming the
-    // first missing variable (every record set would otherwise complain).
+    // Whether the store folders are named and the four store files are
+    // there; false after one message naming the first missing variable or
+    // file (every record set would otherwise complain on its own).
     static bool CheckFolders();
 
     // Starts the report server unless it runs; false when it could not start.

@@ -93,13 +93,20 @@ TEST(DeskDocument, StartUpIsRefusedWithTheMissingRecordsMessage) {
     }
 }
 
-TEST(DeskDocument, MissingStoreFolderIsOneMessage) {
+TEST(DeskStartUp, MissingFolderOrStoreIsOneMessage) {
     Facility facility;
+    EXPECT_TRUE(CVantoraApp::CheckFolders());
+    TempDir empty;
+    {
+        vantora::test::ScopedEnv db("VANTO_DB", empty.folder().c_str());
+        EXPECT_FALSE(CVantoraApp::CheckFolders());
+    }
     vantora::test::ScopedEnv unset("VANTO_DB", nullptr);
     EXPECT_FALSE(CVantoraApp::CheckFolders());
-    EXPECT_EQ(
-        facility.notices().texts(),
-        std::vector<std::string>{"Error: system environment variable \"VANTO_DB\" is not set"});
+    EXPECT_EQ(facility.notices().texts(),
+              (std::vector<std::string>{
+                  "Error: the database file \"" + empty.file("center.mdb") + "\" does not exist",
+                  "Error: system environment variable \"VANTO_DB\" is not set"}));
 }
 
 TEST(DeskCompanions, StartedFromTheProgramFolderFirstElseNotFound) {
