@@ -274,11 +274,14 @@ TEST_F(EngineOnDevice, SignBlockCarriesTodaysDate) {
 
 TEST_F(EngineOnDevice, LinesUseTheBlackPen) {
     start(CReportEngine::rptEvalComparison);
+    painter->setPen(Qt::red);
     engine.DoHorzLine(*dc, 10, 400, 100);
     engine.DoVertLine(*dc, 100, 300, 40);
     const auto& items = device->Items();
     ASSERT_EQ(items.size(), 2u);
     EXPECT_EQ(items[0].kind, CRecordingDevice::Item::Line);
+    EXPECT_EQ(items[0].pen, QColor(Qt::black).rgba());
+    EXPECT_EQ(items[1].pen, QColor(Qt::black).rgba());
     EXPECT_EQ(std::tie(items[0].x, items[0].y, items[0].x2, items[0].y2),
               std::make_tuple(10, 100, 400, 100));
     EXPECT_EQ(std::tie(items[1].x, items[1].y, items[1].x2, items[1].y2),

@@ -12,13 +12,16 @@ public:
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState&) override {}
+    void updateState(const QPaintEngineState& state) override {
+        if (state.state() & QPaintEngine::DirtyPen)
+            pen_ = state.pen().color().rgba();
+    }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     Type type() const override { return QPaintEngine::User; }
 
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         device_.Add({CRecordingDevice::Item::Text, 0, round(p.x()), round(p.y()),
-                     round(p.x() + item.width()), 0, item.text().toStdString()});
+                     round(p.x() + item.width()), 0, item.text().toStdString(), pen_});
     }
     void drawLines(const QLineF* lines, int count) override {
         for (int i = 0; i < count; ++i)
@@ -28,7 +31,8 @@ public:
                          round(lines[i].y1()),
                          round(lines[i].x2()),
                          round(lines[i].y2()),
-                         {}});
+                         {},
+                         pen_});
     }
     void drawLines(const QLine* lines, int count) override {
         for (int i = 0; i < count; ++i)
@@ -38,7 +42,8 @@ public:
                          lines[i].y1(),
                          lines[i].x2(),
                          lines[i].y2(),
-                         {}});
+                         {},
+                         pen_});
     }
     void drawRects(const QRectF* rects, int count) override {
         for (int i = 0; i < count; ++i)
@@ -48,7 +53,8 @@ public:
                          round(rects[i].top()),
                          round(rects[i].right()),
                          round(rects[i].bottom()),
-                         {}});
+                         {},
+                         pen_});
     }
     void drawRects(const QRect* rects, int count) override {
         for (int i = 0; i < count; ++i)
@@ -58,13 +64,15 @@ public:
                          rects[i].top(),
                          rects[i].right(),
                          rects[i].bottom(),
-                         {}});
+                         {},
+                         pen_});
     }
 
 private:
     static int round(qreal v) { return static_cast<int>(std::lround(v)); }
 
     CRecordingDevice& device_;
+    unsigned int pen_ = 0; // no colour until the painter sets its pen
 };
 
 CRecordingDevice::CRecordingDevice(int width, int height, int dpi)

@@ -22,6 +22,8 @@ public:
         // Rect: top-left x, y and bottom-right x2, y2.
         int x, y, x2, y2;
         std::string text;
+        // The pen's colour (0xAARRGGBB) the item was drawn with.
+        unsigned int pen;
     };
 
     // A page of width x height dots at dpi dots per inch (default: a letter
