@@ -8,6 +8,7 @@
 #include "db/daosmeval.h"
 
 #include "support/facility.h"
+#include "support/evaluationdata.h"
 #include "support/memberdata.h"
 #include "support/testsupport.h"
 #include "util/format.h"
@@ -34,50 +35,6 @@ MemberData member(long id, long barcode) {
     m.expiration = CEFOleDateTime(2026, 12, 31);
     m.birthday = CEFOleDateTime(1990, 3, 1);
     return m;
-}
-
-// An evaluation through the three single-table sets, every value distinct.
-void addEval(long memberId, long evalId, CEFOleDateTime date, int seed) {
-    CDAOSmEval e;
-    e.OpenSet(false);
-    e.Op(CDAOEFSet::opAddNew);
-    e.EvaluationID = evalId;
-    e.MemberID = memberId;
-    e.EvaluationDate = date;
-    e.ClassIndx = static_cast<unsigned char>(seed % 3);
-    e.Height = 64.25 + seed;
-    e.Weight = 170.4 + seed;
-    e.ActivityLevel = static_cast<unsigned char>(seed % 5);
-    e.RestingHR = 58 + seed;
-    e.RestingBPSystolic = 118 + seed;
-    e.RestingBPDiastolic = 76 + seed;
-    e.TrunkFlex = 15.5 + seed;
-    e.SitUp = 35 + seed;
-    e.Ab = 45 + seed;
-    e.Step = 110 + seed;
-    e.Run = 800 + seed;
-    e.PulseRecovery = 25 + seed;
-    e.Op(CDAOEFSet::opUpdate);
-    CDAOEvalBodyComp b;
-    b.OpenSet(false);
-    b.Op(CDAOEFSet::opAddNew);
-    b.EvaluationID = evalId;
-    b.FatPercent = 22.35 + seed;
-    b.ThighSkinFold = 20.1 + seed;
-    b.ChestSkinFold = 8.2 + seed;
-    b.AbSkinFold = 25.3 + seed;
-    b.TricepSkinFold = 14.4 + seed;
-    b.SupraSkinFold = 12.5 + seed;
-    b.MidaxSkinFold = 10.6 + seed;
-    b.SubscapSkinFold = 16.7 + seed;
-    b.Op(CDAOEFSet::opUpdate);
-    CDAOCirc c;
-    c.OpenSet(false);
-    c.Op(CDAOEFSet::opAddNew);
-    c.EvaluationID = evalId;
-    for (int i = 0; i < CDAOCirc::StationCount; ++i)
-        c.SetStnVal(i, i % 7 == 0 ? 0.0 : 12.5 * i + seed);
-    c.Op(CDAOEFSet::opUpdate);
 }
 
 // Every value of an evaluation as text, doubles at two decimals; the ids and
@@ -193,9 +150,9 @@ TEST(EvaluationFiles, RoundTripIntoAnEmptyFacilityKeepsEveryValue) {
         Facility source;
         addMember(member(10, 1010));
         addMember(member(11, 0)); // no card: still a member
-        addEval(10, 3, CEFOleDateTime(2026, 2, 1, 9, 30, 15), 1);
-        addEval(10, 17, CEFOleDateTime(2026, 5, 1, 10, 0, 0), 2);
-        addEval(11, 5, CEFOleDateTime(2026, 3, 1, 8, 0, 0), 3);
+        addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1, 9, 30, 15), 1, 1);
+        addEvaluation(10, 17, CEFOleDateTime(2026, 5, 1, 10, 0, 0), 2, 2);
+        addEvaluation(11, 5, CEFOleDateTime(2026, 3, 1, 8, 0, 0), 0, 3);
         before = readAll();
         ASSERT_EQ(backup(path), 3);
     }
@@ -219,8 +176,8 @@ TEST(EvaluationFiles, RoundTripIntoAnEmptyFacilityKeepsEveryValue) {
 TEST(EvaluationFiles, RestoreIntoTheSameFacilityGivesFreshIds) {
     Facility facility;
     addMember(member(10, 1010));
-    addEval(10, 3, CEFOleDateTime(2026, 2, 1), 1);
-    addEval(10, 17, CEFOleDateTime(2026, 5, 1), 2);
+    addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1), 1, 1);
+    addEvaluation(10, 17, CEFOleDateTime(2026, 5, 1), 2, 2);
     TempDir dir;
     const std::string path = dir.file("evals.dat");
     ASSERT_EQ(backup(path), 2);

@@ -7,6 +7,7 @@
 #include "db/daosmeval.h"
 
 #include "support/facility.h"
+#include "support/evaluationdata.h"
 #include "support/memberdata.h"
 #include "support/testsupport.h"
 #include "util/text.h"
@@ -20,56 +21,6 @@
 using namespace vantora::test;
 
 namespace {
-
-// Writes one evaluation with all three parts; the values derive from `seed`
-// so that every column of every evaluation differs.
-void addEval(long memberId, long evalId, CEFOleDateTime date, unsigned char classIndx, int seed,
-             bool withCircuit = true, bool withBodyComp = true) {
-    CDAOSmEval e;
-    e.OpenSet(false);
-    e.Op(CDAOEFSet::opAddNew);
-    e.EvaluationID = evalId;
-    e.MemberID = memberId;
-    e.EvaluationDate = date;
-    e.ClassIndx = classIndx;
-    e.Height = 60.5 + seed;
-    e.Weight = 150.25 + seed;
-    e.ActivityLevel = static_cast<unsigned char>(seed % 5);
-    e.RestingHR = 60 + seed;
-    e.RestingBPSystolic = 110 + seed;
-    e.RestingBPDiastolic = 70 + seed;
-    e.TrunkFlex = 12.75 + seed;
-    e.SitUp = 30 + seed;
-    e.Ab = 40 + seed;
-    e.Step = 100 + seed;
-    e.Run = 725 + seed;
-    e.PulseRecovery = 20 + seed;
-    e.Op(CDAOEFSet::opUpdate);
-    if (withBodyComp) {
-        CDAOEvalBodyComp b;
-        b.OpenSet(false);
-        b.Op(CDAOEFSet::opAddNew);
-        b.EvaluationID = evalId;
-        b.FatPercent = 18.5 + seed;
-        b.ThighSkinFold = 10.1 + seed;
-        b.ChestSkinFold = 11.2 + seed;
-        b.AbSkinFold = 12.3 + seed;
-        b.TricepSkinFold = 13.4 + seed;
-        b.SupraSkinFold = 14.5 + seed;
-        b.MidaxSkinFold = 15.6 + seed;
-        b.SubscapSkinFold = 16.7 + seed;
-        b.Op(CDAOEFSet::opUpdate);
-    }
-    if (withCircuit) {
-        CDAOCirc c;
-        c.OpenSet(false);
-        c.Op(CDAOEFSet::opAddNew);
-        c.EvaluationID = evalId;
-        for (int i = 0; i < CDAOCirc::StationCount; ++i)
-            c.SetStnVal(i, 20.0 + 5 * i + seed);
-        c.Op(CDAOEFSet::opUpdate);
-    }
-}
 
 std::vector<long> evalIds(CDAOEval& set) {
     std::vector<long> ids;
@@ -102,9 +53,9 @@ protected:
     void SetUp() override {
         addMember(member(10, 1010));
         addMember(member(11, 1011));
-        addEval(10, 3, CEFOleDateTime(2026, 2, 1, 9, 30, 0), 0, 1);
-        addEval(10, 17, CEFOleDateTime(2026, 5, 1, 10, 0, 0), 1, 2);
-        addEval(11, 5, CEFOleDateTime(2026, 3, 1, 8, 0, 0), 0, 3);
+        addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1, 9, 30, 0), 0, 1);
+        addEvaluation(10, 17, CEFOleDateTime(2026, 5, 1, 10, 0, 0), 1, 2);
+        addEvaluation(11, 5, CEFOleDateTime(2026, 3, 1, 8, 0, 0), 0, 3);
     }
     Facility facility;
 };
@@ -115,14 +66,14 @@ TEST(EvaluationIds, FirstIdIsOneThenHighestPlusOne) {
     Facility facility;
     CDAOSmEval e;
     EXPECT_EQ(e.GenerateIDNum(), 1);
-    addEval(10, 3, CEFOleDateTime(2026, 2, 1), 0, 0);
-    addEval(10, 17, CEFOleDateTime(2026, 2, 2), 0, 0);
+    addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1), 0, 0);
+    addEvaluation(10, 17, CEFOleDateTime(2026, 2, 2), 0, 0);
     EXPECT_EQ(e.GenerateIDNum(), 18);
 }
 
 TEST(EvaluationIds, PartsLeftBehindCountAsInUse) {
     Facility facility;
-    addEval(10, 4, CEFOleDateTime(2026, 2, 1), 0, 0);
+    addEvaluation(10, 4, CEFOleDateTime(2026, 2, 1), 0, 0);
     // A circuit record whose evaluation is gone (left by an older release).
     CDAOCirc c;
     c.OpenSet(false);
@@ -178,8 +129,8 @@ TEST_F(Evaluations, FindsByClassAndByExactDate) {
 }
 
 TEST_F(Evaluations, JoinedViewReadsAllThreePartsAndSkipsIncompleteOnes) {
-    addEval(11, 40, CEFOleDateTime(2026, 4, 1), 0, 4, /*withCircuit=*/false);
-    addEval(11, 41, CEFOleDateTime(2026, 4, 2), 0, 5, true, /*withBodyComp=*/false);
+    addEvaluation(11, 40, CEFOleDateTime(2026, 4, 1), 0, 4, /*withCircuit=*/false);
+    addEvaluation(11, 41, CEFOleDateTime(2026, 4, 2), 0, 5, true, /*withBodyComp=*/false);
     CDAOSmEval e;
     EXPECT_EQ(e.FindEvals(CDAOSmEval::idMember, 11), 3);
     CDAOEval v;
@@ -227,7 +178,7 @@ TEST_F(Evaluations, DeletingAnEvaluationDeletesItsParts) {
 
     // The next evaluation takes the freed id and shows only its own results.
     EXPECT_EQ(e.GenerateIDNum(), 6);
-    addEval(10, 17, CEFOleDateTime(2026, 6, 1), 0, 9);
+    addEvaluation(10, 17, CEFOleDateTime(2026, 6, 1), 0, 9);
     CDAOEval v;
     ASSERT_EQ(v.FindEvals(CDAOSmEval::idEvaluation, 17), 1);
     EXPECT_DOUBLE_EQ(v.GetStnVal(0), 29.0);
