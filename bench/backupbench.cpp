@@ -171,18 +171,19 @@ void BM_Compaction(benchmark::State& state) {
     Setup& f = Facility();
     double ours = 0, theirs = 0;
     for (auto _ : state) {
-        const auto t0 = std::chrono::steady_clock::now();
-        if (!CStoreCompaction(*f.doc, nullptr).CompactStores())
-            state.SkipWithError("compaction refused");
-        const double s = Since(t0);
-        state.SetIterationTime(s);
-        ours += s;
+        // The shell first, so that both compact the same files.
         for (const char* store : {"chkin.mdb", "reports.mdb", "center.mdb", "members.mdb"}) {
             const fs::path copy = f.File("vacuum.db");
             fs::remove(copy);
             theirs += secondsOf(Sqlite3 + " -batch " + quoted(f.Store(store)) + " \"VACUUM INTO '" +
                                 copy.string() + "'\"");
         }
+        const auto t0 = std::chrono::steady_clock::now();
+        if (!CStoreCompaction(*f.doc, nullptr).CompactStores())
+            state.SkipWithError("compaction refused");
+        const double s = Since(t0);
+        state.SetIterationTime(s);
+        ours += s;
     }
     state.counters["vs_sqlite3"] = ours / theirs;
 }
