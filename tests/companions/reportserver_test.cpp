@@ -200,13 +200,13 @@ TEST_F(ServerOnFacility, APrintedRequestThatCannotBeRemovedIsPrintedOnce) {
 }
 
 TEST_F(ServerOnFacility, AnUnsetFolderVariableIsLoggedOncePerRun) {
-    ScopedEnv noBack("VANTO_BACK", nullptr);
+    ScopedEnv noTexts("VANTO_TXT", nullptr);
     addRequest(f, 1, 0);
     addRequest(f, 3, 0x02);
     std::ostringstream log;
     CReportServer server(log);
     EXPECT_EQ(server.ProcessQueue().printed, 2);
-    EXPECT_EQ(log.str(), std::string(CDAOEFSet::MsgNoBack) + "\n");
+    EXPECT_EQ(log.str(), "Error: system environment variable \"VANTO_TXT\" is not set\n");
 }
 
 TEST_F(ServerOnFacility, ServingProgramPrintsWhatIsQueuedAndQuitsWhenAsked) {
