@@ -76,6 +76,10 @@ int CRecordRestore::ReadRecords(CDAOEFSet& set, long memberId, bool flag, const 
         }
         doc_.Progress().EndWait();
     }
-    notice::show(set.RestoreMessage());
+    // A store that could not be opened has said so; a count of nothing
+    // restored would only be a second box.
+    const auto& summary = set.LastRestore();
+    if (!(summary.stopped && summary.stoppedAt == 0 && summary.restored == 0))
+        notice::show(set.RestoreMessage());
     return count;
 }

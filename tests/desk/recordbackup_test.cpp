@@ -1,3 +1,4 @@
+#include "db/connection.h"
 #include "desk/core/deskdocument.h"
 #include "desk/core/recordbackup.h"
 #include "desk/core/recorddeletion.h"
@@ -192,6 +193,23 @@ TEST_F(RecordBackup, WrongKindOfFileIsRefusedAndRestoresNothing) {
     EXPECT_EQ(restore.RestoreRecords(RecordKind::Members), 0);
     EXPECT_EQ(facility.notices()->last(), CRecordRestore::MsgWrongFile);
     EXPECT_EQ(Rows("Members"), members);
+}
+
+TEST_F(RecordBackup, AStoreThatCannotBeOpenedIsOneMessage) {
+    CRecordBackup backup(*doc, prompts);
+    prompts.files.push_back(Back("wk.dat"));
+    ASSERT_GT(backup.BackupKind(RecordKind::Workouts, CRecordBackup::backup), 0);
+    ASSERT_TRUE(vantora::db::closeStore(db + "members.mdb"));
+    for (const char* side : {"-wal", "-shm"})
+        std::filesystem::remove(db + "members.mdb" + side);
+    std::ofstream(db + "members.mdb", std::ios::trunc) << "not a store";
+    CRecordRestore restore(*doc, prompts);
+    facility.notices()->answer(Answer::No); // all members
+    prompts.files.push_back(Back("wk.dat"));
+    const std::size_t before = facility.notices()->count();
+    EXPECT_EQ(restore.RestoreRecords(RecordKind::Workouts), 0);
+    ASSERT_EQ(facility.notices()->count(), before + 2); // the question, then one error
+    EXPECT_EQ(facility.notices()->last().rfind("Error: ", 0), 0u) << facility.notices()->last();
 }
 
 TEST_F(RecordBackup, MembersAreArchivedOnlyAfterEveryOtherKindInOrder) {
