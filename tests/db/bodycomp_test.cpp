@@ -19,18 +19,6 @@ using namespace vantora::test;
 
 namespace {
 
-MemberData member(long id, long barcode) {
-    MemberData m;
-    m.id = id;
-    m.barcode = barcode;
-    m.first = "Test";
-    m.last = "Member";
-    m.enrollment = CEFOleDateTime(2026, 1, 5);
-    m.expiration = CEFOleDateTime(2026, 12, 31);
-    m.birthday = CEFOleDateTime(1985, 7, 20);
-    return m;
-}
-
 void addBodyComp(long memberId, CEFOleDateTime date, unsigned char classIndx, int seed) {
     CDAOBodyComp b;
     b.OpenSet(false);
@@ -286,8 +274,9 @@ TEST(BodyComps, RoundTripIntoAnEmptyFacilityKeepsEveryValue) {
         ASSERT_EQ(backup(path), 6);
     }
     Facility target;
-    addMember(member(10, 1010));
-    addMember(member(11, 0)); // a member without a card is still restored
+    addMember(plainMember(10, 1010, CEFOleDateTime(1985, 7, 20)));
+    // A member without a card is still restored.
+    addMember(plainMember(11, 0, CEFOleDateTime(1985, 7, 20)));
     EXPECT_EQ(restore(path), 6);
     EXPECT_EQ(readAll(false), before);
     CDAOBodyComp b;
@@ -308,8 +297,8 @@ TEST(BodyComps, RestoreForOneMemberSkipsOthersAndDamagedLines) {
                         << line(99) << "\n"
                         << extraField;
     Facility facility;
-    addMember(member(10, 1010));
-    addMember(member(12, 1012));
+    addMember(plainMember(10, 1010, CEFOleDateTime(1985, 7, 20)));
+    addMember(plainMember(12, 1012, CEFOleDateTime(1985, 7, 20)));
     EXPECT_EQ(restore(path, 12), 2);
     CDAOBodyComp b;
     EXPECT_EQ(b.FindBodyComps(12), 2);

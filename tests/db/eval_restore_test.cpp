@@ -25,18 +25,6 @@ using namespace vantora::test;
 
 namespace {
 
-MemberData member(long id, long barcode) {
-    MemberData m;
-    m.id = id;
-    m.barcode = barcode;
-    m.first = "Test";
-    m.last = "Member";
-    m.enrollment = CEFOleDateTime(2026, 1, 5);
-    m.expiration = CEFOleDateTime(2026, 12, 31);
-    m.birthday = CEFOleDateTime(1990, 3, 1);
-    return m;
-}
-
 // Every value of an evaluation as text, doubles at two decimals; the ids and
 // class index separately so tests can expect them to change.
 struct EvalRecord {
@@ -148,8 +136,8 @@ TEST(EvaluationFiles, RoundTripIntoAnEmptyFacilityKeepsEveryValue) {
     std::vector<EvalRecord> before;
     {
         Facility source;
-        addMember(member(10, 1010));
-        addMember(member(11, 0)); // no card: still a member
+        addMember(plainMember(10, 1010));
+        addMember(plainMember(11, 0)); // no card: still a member
         addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1, 9, 30, 15), 1, 1);
         addEvaluation(10, 17, CEFOleDateTime(2026, 5, 1, 10, 0, 0), 2, 2);
         addEvaluation(11, 5, CEFOleDateTime(2026, 3, 1, 8, 0, 0), 0, 3);
@@ -157,8 +145,8 @@ TEST(EvaluationFiles, RoundTripIntoAnEmptyFacilityKeepsEveryValue) {
         ASSERT_EQ(backup(path), 3);
     }
     Facility target;
-    addMember(member(10, 1010));
-    addMember(member(11, 0));
+    addMember(plainMember(10, 1010));
+    addMember(plainMember(11, 0));
     std::ifstream in(path);
     ASSERT_TRUE(CDAOEval().Test(in, '|'));
     EXPECT_EQ(restore(path), 3);
@@ -175,7 +163,7 @@ TEST(EvaluationFiles, RoundTripIntoAnEmptyFacilityKeepsEveryValue) {
 
 TEST(EvaluationFiles, RestoreIntoTheSameFacilityGivesFreshIds) {
     Facility facility;
-    addMember(member(10, 1010));
+    addMember(plainMember(10, 1010));
     addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1), 1, 1);
     addEvaluation(10, 17, CEFOleDateTime(2026, 5, 1), 2, 2);
     TempDir dir;
@@ -202,8 +190,8 @@ TEST(EvaluationFiles, RestoreForOneMemberAndOnlyForMembersPresent) {
     const std::string path = dir.file("evals.dat");
     std::ofstream(path) << line(10, 3) << line(12, 4) << line(10, 8) << line(77, 9) << line(12, 11);
     Facility facility;
-    addMember(member(10, 1010));
-    addMember(member(12, 1012));
+    addMember(plainMember(10, 1010));
+    addMember(plainMember(12, 1012));
     EXPECT_EQ(restore(path, 12), 2);
     CDAOSmEval e;
     EXPECT_EQ(e.FindEvals(CDAOSmEval::idMember, 12), 2);
@@ -232,7 +220,7 @@ TEST(EvaluationFiles, DamagedLinesAreSkippedAndTheRestRestored) {
     std::ofstream(path) << line(10, 3) << cut << "garbage\n"
                         << line(10, 5, "not a date") << longField << crlf;
     Facility facility;
-    addMember(member(10, 1010));
+    addMember(plainMember(10, 1010));
     EXPECT_EQ(restore(path), 2);
     CDAOSmEval e;
     EXPECT_EQ(e.FindEvals(CDAOSmEval::idMember, 10), 2);

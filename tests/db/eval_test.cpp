@@ -36,23 +36,11 @@ std::vector<long> evalIds(CDAOSmEval& set) {
     return ids;
 }
 
-MemberData member(long id, long barcode) {
-    MemberData m;
-    m.id = id;
-    m.barcode = barcode;
-    m.first = "Test";
-    m.last = "Member";
-    m.enrollment = CEFOleDateTime(2026, 1, 5);
-    m.expiration = CEFOleDateTime(2026, 12, 31);
-    m.birthday = CEFOleDateTime(1990, 3, 1);
-    return m;
-}
-
 class Evaluations : public ::testing::Test {
 protected:
     void SetUp() override {
-        addMember(member(10, 1010));
-        addMember(member(11, 1011));
+        addMember(plainMember(10, 1010));
+        addMember(plainMember(11, 1011));
         addEvaluation(10, 3, CEFOleDateTime(2026, 2, 1, 9, 30, 0), 0, 1);
         addEvaluation(10, 17, CEFOleDateTime(2026, 5, 1, 10, 0, 0), 1, 2);
         addEvaluation(11, 5, CEFOleDateTime(2026, 3, 1, 8, 0, 0), 0, 3);

@@ -179,4 +179,16 @@ MemberData richMember(long id, int classes) {
     return m;
 }
 
+MemberData plainMember(long id, long barcode, CEFOleDateTime birthday) {
+    MemberData m;
+    m.id = id;
+    m.barcode = barcode;
+    m.first = "Test";
+    m.last = "Member";
+    m.enrollment = CEFOleDateTime(2026, 1, 5);
+    m.expiration = CEFOleDateTime(2026, 12, 31);
+    m.birthday = birthday;
+    return m;
+}
+
 } // namespace vantora::test

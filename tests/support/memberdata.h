@@ -44,6 +44,10 @@ MemberData readMember(long id);
 // Every member id in the Members table, in ascending order.
 std::vector<long> memberIds();
 
+// A member with the card number, names, a current enrollment and a birthday
+// and nothing else.
+MemberData plainMember(long id, long barcode, CEFOleDateTime birthday = CEFOleDateTime(1990, 3, 1));
+
 // A fully filled member with the given id and classes count (0..3): names
 // with accents and apostrophes, all flags and dates set.
 MemberData richMember(long id, int classes);
