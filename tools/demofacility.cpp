@@ -29,22 +29,32 @@ std::string Fail(const std::string& folder, std::string error) {
     return error;
 }
 
+// The system clock's date and time, or why it cannot be used.
+std::string ReadClock(CEFOleDateTime& now) {
+    now.Current();
+    return now.GetStatus() == COleDateTime::valid ? std::string()
+                                                  : CEFOleDateTime::MsgInvalidSystem;
+}
+
+// The workout minimums for the OK rule, read through the settings set and
+// kept in it; the set is closed again before the stores are written.
+std::string ReadOkRule(CDAOCenter& center) {
+    const bool hasSettings = center.OpenSet(true) > 0;
+    center.Op(CDAOEFSet::opClose);
+    return hasSettings ? std::string() : "Error: the new facility has no settings record";
+}
+
 std::string FillDemo(const std::string& folder, const DemoOptions& options, DemoSummary& sum) {
     CEFOleDateTime now;
-    now.Current();
-    if (now.GetStatus() != COleDateTime::valid)
-        return CEFOleDateTime::MsgInvalidSystem;
+    if (std::string e = ReadClock(now); !e.empty())
+        return e;
     const long today = DayOf(now);
     const int nowSecond = now.GetHour() * 3600 + now.GetMinute() * 60 + now.GetSecond();
 
-    // The workout minimums for the OK rule, read through the settings set
-    // and kept in it; the set is closed again before the stores are written.
     FacilityEnv env(folder);
     CDAOCenter center;
-    const bool hasSettings = center.OpenSet(true) > 0;
-    center.Op(CDAOEFSet::opClose);
-    if (!hasSettings)
-        return "Error: the new facility has no settings record";
+    if (std::string e = ReadOkRule(center); !e.empty())
+        return e;
 
     Rng rng(options.seed);
     Writers w(folder, false);
@@ -197,19 +207,14 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
     if (options.members <= 0 || options.workouts < 0)
         return "Error: a large facility needs at least one member";
     CEFOleDateTime now;
-    now.Current();
-    if (now.GetStatus() != COleDateTime::valid)
-        return CEFOleDateTime::MsgInvalidSystem;
+    if (std::string e = ReadClock(now); !e.empty())
+        return e;
     const long today = DayOf(now);
 
-    // The workout minimums for the OK rule, read through the settings set
-    // and kept in it; the set is closed again before the stores are written.
     FacilityEnv env(folder);
     CDAOCenter center;
-    const bool hasSettings = center.OpenSet(true) > 0;
-    center.Op(CDAOEFSet::opClose);
-    if (!hasSettings)
-        return "Error: the new facility has no settings record";
+    if (std::string e = ReadOkRule(center); !e.empty())
+        return e;
 
     Rng rng(options.seed);
     Writers w(folder, true);
