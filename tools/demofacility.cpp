@@ -70,11 +70,6 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
         return w.error();
 
     MemberTables tables(w.members);
-    Insert& members = tables.members;
-    Insert& enrollments = tables.enrollments;
-    Insert& profiles = tables.profiles;
-    Insert& classes = tables.classes;
-    Insert& workouts = tables.workouts;
     Insert evals(w.members, "Evaluations",
                  {"EvaluationID", "MemberID", "EvaluationDate", "ClassIndx", "Height", "Weight",
                   "ActivityLevel", "RestingHR", "RestingBPSystolic", "RestingBPDiastolic",
@@ -113,7 +108,8 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
         people.push_back(MakePerson(rng, i, today, settings.expMonths, true));
 
     for (const Person& p : people) {
-        if (!WritePerson(rng, p, members, enrollments, profiles, classes))
+        if (!WritePerson(rng, p, tables.members, tables.enrollments, tables.profiles,
+                         tables.classes))
             return w.error();
         const bool active = p.status != 0 && !p.expiration.IsPast();
 
@@ -133,7 +129,7 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
             Visit v = MakeVisit(rng, p, day, start, minutes);
             if (day == today && v.out.m_dt > now.m_dt)
                 continue; // not finished yet
-            if (!WriteVisit(rng, v, center, workouts, settings.details))
+            if (!WriteVisit(rng, v, center, tables.workouts, settings.details))
                 return w.error();
             seenToday = seenToday || day == today;
             if (rng.chance(0.03)) {
@@ -141,7 +137,7 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
                 if (again < 22 * 3600) {
                     Visit second = MakeVisit(rng, p, day, again, rng.range(15, 50));
                     if (!(day == today && second.out.m_dt > now.m_dt) &&
-                        !WriteVisit(rng, second, center, workouts, settings.details))
+                        !WriteVisit(rng, second, center, tables.workouts, settings.details))
                         return w.error();
                 }
             }
@@ -193,9 +189,9 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
         if (!s->commit(false))
             return s->error();
 
-    sum.members = members.rows();
-    sum.classes = classes.rows();
-    sum.workouts = workouts.rows();
+    sum.members = tables.members.rows();
+    sum.classes = tables.classes.rows();
+    sum.workouts = tables.workouts.rows();
     sum.evaluations = evals.rows();
     sum.bodyComps = bodyComps.rows();
     sum.checkIns = chkins.rows();
@@ -225,11 +221,6 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
         return w.error();
 
     MemberTables tables(w.members);
-    Insert& members = tables.members;
-    Insert& enrollments = tables.enrollments;
-    Insert& profiles = tables.profiles;
-    Insert& classes = tables.classes;
-    Insert& workouts = tables.workouts;
     if (std::string e = w.error(); !e.empty())
         return e;
 
@@ -260,7 +251,9 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
     const long long extra = options.workouts % options.members;
     for (long i = 0; i < options.members; ++i) {
         const Person p = MakePerson(rng, i, today, settings.expMonths, false);
-        if (!WritePerson(rng, p, members, enrollments, profiles, classes) || !step())
+        if (!WritePerson(rng, p, tables.members, tables.enrollments, tables.profiles,
+                         tables.classes) ||
+            !step())
             return w.error();
         // The member's workouts spread over the last year.
         const long long n = perMember + (i < extra ? 1 : 0);
@@ -269,7 +262,7 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
                 today - 1 - static_cast<long>(k * 365 / std::max(n, 1LL)) - rng.range(0, 3);
             const int minutes = rng.chance(0.02) ? 0 : rng.range(10, 100);
             Visit v = MakeVisit(rng, p, day, rng.range(6 * 3600, 21 * 3600), minutes);
-            if (!WriteVisit(rng, v, center, workouts, settings.details) || !step())
+            if (!WriteVisit(rng, v, center, tables.workouts, settings.details) || !step())
                 return w.error();
         }
     }
@@ -279,9 +272,9 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
     if (!w.members.commit(false))
         return w.error();
 
-    sum.members = members.rows();
-    sum.classes = classes.rows();
-    sum.workouts = workouts.rows();
+    sum.members = tables.members.rows();
+    sum.classes = tables.classes.rows();
+    sum.workouts = tables.workouts.rows();
     return {};
 }
 
