@@ -8,6 +8,7 @@
 #include "util/notice.h"
 #include "util/text.h"
 
+#include <QRandomGenerator>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -1009,12 +1010,9 @@ int CDAOEFSet::CountSet() {
 }
 
 long CDAOEFSet::GenerateKey() const {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
-                        std::chrono::system_clock::now().time_since_epoch())
-                        .count() %
-                    1000;
-    std::srand(static_cast<unsigned>(ms));
-    return static_cast<long>(std::rand() % 32768);
+    // One generator for the process: reseeding from the clock gave keys
+    // made within the same millisecond the same value.
+    return static_cast<long>(QRandomGenerator::global()->bounded(32768));
 }
 
 int CDAOEFSet::IsEOF() {

@@ -11,6 +11,7 @@
 #include "util/text.h"
 
 #include <algorithm>
+#include <chrono>
 #include <sstream>
 #include <unordered_set>
 
@@ -29,17 +30,13 @@ bool isKey(std::string const& field, long min) {
     return v >= min && v <= MaxKey;
 }
 
-bool isLeapYear(int y) {
-    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-}
-
 // Now with the year moved back; 29 February becomes 28 February in a year
 // without it, so the criterion still applies on a leap day.
 CEFOleDateTime yearsBefore(CEFOleDateTime const& now, int years) {
     CEFOleDateTime d;
     const int y = now.GetYear() - years;
     int day = now.GetDay();
-    if (now.GetMonth() == 2 && day == 29 && !isLeapYear(y))
+    if (now.GetMonth() == 2 && day == 29 && !std::chrono::year(y).is_leap())
         day = 28;
     if (now.GetStatus() != COleDateTime::valid ||
         d.SetDateTime(y, now.GetMonth(), day, now.GetHour(), now.GetMinute(), now.GetSecond()) != 0)

@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -728,16 +729,20 @@ TEST(RecordExchange, NumbersAndDatesConvertLikeTheCLibrary) {
     EXPECT_EQ(CDAOEFSet::ToDateTime("soon").GetStatus(), COleDateTime::invalid);
 }
 
-TEST(RecordSetKeys, GeneratedKeysStayInTheirRange) {
+TEST(RecordSetKeys, GeneratedKeysStayInTheirRangeAndDifferInQuickSuccession) {
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
     VisitSet set;
+    std::set<long> keys;
     for (int i = 0; i < 50; ++i) {
         const long key = set.GenerateKey();
         EXPECT_GE(key, 0);
         EXPECT_LE(key, 32767);
+        keys.insert(key);
     }
+    // Fifty keys drawn within a millisecond or two are not all alike.
+    EXPECT_GT(keys.size(), 40u);
 }
 
 // ---- batch scope -----------------------------------------------------------------------
