@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTimer>
@@ -100,6 +102,66 @@ TEST(DeskMainFrame, WindowTreeButtonsMenusAndAReportRequest) {
     AnswerMemberId(QStringLiteral("42"));
     memberReport->click();
     EXPECT_EQ(facility.count("reports.mdb", "SELECT lid FROM Reports WHERE ltype = 0"), 42);
+}
+
+TEST(DeskMainFrame, TreeRoutesLeavesAndTheHeaderSkipsEmptyLines) {
+    Facility facility;
+    ASSERT_TRUE(facility.exec("center.mdb", "UPDATE Center SET Name = '', Zip = ''"));
+    vantora::test::MemberData m;
+    m.id = 42;
+    m.last = "Lopez";
+    vantora::test::addMember(m);
+    ASSERT_TRUE(facility.exec("members.mdb", "INSERT INTO Workouts (MemberID, ClassIndx, CheckIn, "
+                                             "CheckOut) VALUES (42, 0, 46000.25, 46000.30)"));
+    CVantoraDoc doc;
+    ASSERT_TRUE(doc.OnNewDocument());
+    // The panes alone, without the editors the frame connects to them.
+    CMainView header(doc);
+    header.resize(466, 500);
+    // Without a facility name only the date line is drawn, 40 pixels down.
+    EXPECT_EQ(header.HeaderLines().size(), 1u);
+    EXPECT_GT(header.ButtonsTop(), 40);
+    EXPECT_LT(header.ButtonsTop(), 40 + 3 * 30);
+
+    CMainViewTree& tree = doc.Tree();
+    CMemberTreeView view(tree);
+    view.resize(233, 500);
+    view.show();
+    view.expand(tree.RootIndex());
+    const QModelIndex member = tree.MemberIndex(42);
+    view.expand(member);
+    const QModelIndex workouts = tree.index(1, 0, member);
+    view.expand(workouts);
+    const QModelIndex leaf = tree.index(0, 0, workouts);
+    ASSERT_TRUE(leaf.isValid());
+
+    std::vector<CTreeRecord> opened, deleted;
+    QObject::connect(&view, &CMemberTreeView::recordOpened,
+                     [&](const CTreeRecord& r) { opened.push_back(r); });
+    QObject::connect(&view, &CMemberTreeView::recordDeleteRequested,
+                     [&](const CTreeRecord& r) { deleted.push_back(r); });
+    auto press = [&view](const QModelIndex& index) {
+        view.setCurrentIndex(index);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        QApplication::sendEvent(&view, &key);
+    };
+    press(workouts);         // a folder: nothing
+    press(tree.RootIndex()); // the root: nothing
+    press(leaf);
+    press(member);
+    ASSERT_EQ(deleted.size(), 2u);
+    EXPECT_EQ(deleted[0].kind, CTreeRecord::Workout);
+    EXPECT_EQ(deleted[1].kind, CTreeRecord::Member);
+
+    // A double-click on a record leaf opens it and leaves the tree as it was.
+    const QPoint at = view.visualRect(leaf).center();
+    QMouseEvent click(QEvent::MouseButtonDblClick, at, view.viewport()->mapToGlobal(at),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view.viewport(), &click);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].kind, CTreeRecord::Workout);
+    EXPECT_EQ(opened[0].memberId, 42);
+    EXPECT_TRUE(view.isExpanded(workouts));
 }
 
 } // namespace
