@@ -1,4 +1,5 @@
 #include "desk/core/deskdocument.h"
+#include "desk/core/memberidcheck.h"
 #include "desk/core/reportrequest.h"
 
 #include "support/facility.h"
@@ -187,6 +188,27 @@ TEST_F(ReportRequestTest, PathsThatQueueNothing) {
     for (int code : {0, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
         EXPECT_FALSE(Request(code)) << code;
     EXPECT_EQ(Queued(), 0);
+}
+
+TEST_F(ReportRequestTest, MemberIdPromptChecksRangeAndExistence) {
+    struct Case {
+        long id;
+        bool mustExist, allowZero, accepted;
+        const char* message;
+    };
+    const Case cases[] = {
+        {42, true, false, true, ""},
+        {0, true, true, true, ""}, // "no member" where allowed: not looked up
+        {7, false, false, true, ""},
+        {0, true, false, false, "Error: enter a member ID from 1 to 999999999."},
+        {1000000000, false, true, false, "Error: enter a member ID from 0 to 999999999."},
+        {7, true, false, false, "Sorry, there is no member in the database\nthat matches ID 7."},
+    };
+    for (const Case& c : cases) {
+        facility.notices().clear();
+        EXPECT_EQ(CMemberIdCheck::Check(c.id, c.mustExist, c.allowZero), c.accepted) << c.id;
+        EXPECT_EQ(facility.notices().last(), c.message) << c.id;
+    }
 }
 
 TEST(ReportChoices, ChecksOfTheSelectionDialogs) {
