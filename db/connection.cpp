@@ -30,6 +30,9 @@ std::atomic<unsigned long long> g_connectionSerial{0};
 // opened; sets still using it keep it until they let go.
 struct Registry {
     std::map<std::string, std::shared_ptr<Store>> stores;
+    // The normal form of each absolute path asked for, so that opening a
+    // set on a known store is one look-up and one check of the file.
+    std::map<std::string, std::string, std::less<>> keys;
 };
 
 // Identity of a file on disk, to notice a store file that was replaced.
@@ -130,6 +133,7 @@ bool Store::begin() {
         return false;
     }
     inTransaction_ = true;
+    ++transactions_;
     held_.start();
     return true;
 }
@@ -331,17 +335,30 @@ bool useWriteAheadLog(QSqlDatabase& db, QSqlError& error) {
 std::shared_ptr<Store> openStore(const std::string& path) {
     namespace fs = std::filesystem;
     std::error_code ec;
-    fs::path file = fs::absolute(fs::path(path), ec);
-    if (ec)
-        file = fs::path(path);
-    file = file.lexically_normal();
+    auto& keys = registry().keys;
+    fs::path file;
+    if (const auto known = keys.find(path); known != keys.end()) {
+        file = known->second;
+    } else {
+        file = fs::absolute(fs::path(path), ec);
+        if (ec)
+            file = fs::path(path);
+        file = file.lexically_normal();
+        // A relative path depends on the working folder: not kept.
+        if (fs::path(path).is_absolute())
+            keys.emplace(path, file.string());
+    }
     const std::string key = file.string();
 
     auto& stores = registry().stores;
+    if (auto it = stores.find(key); it != stores.end() && it->second->identityHeld())
+        return it->second;
     const auto identity = fileIdentity(key);
     if (auto it = stores.find(key); it != stores.end()) {
-        if (it->second->identity() == identity)
+        if (it->second->identity() == identity) {
+            it->second->identityChecked();
             return it->second;
+        }
         stores.erase(it);
     }
 

@@ -87,6 +87,14 @@ public:
     using Identity = std::pair<unsigned long long, unsigned long long>;
     const Identity& identity() const { return identity_; }
     void setIdentity(const Identity& identity) { identity_ = identity; }
+    // Within one write transaction of a batch the store stays the batch's:
+    // once its file has been checked in that transaction, the sets opened
+    // for the batch's rows write where the batch writes without looking at
+    // the file again. The next transaction checks it afresh.
+    bool identityHeld() const {
+        return batches_ > 0 && inTransaction_ && checkedTransaction_ == transactions_;
+    }
+    void identityChecked() { checkedTransaction_ = inTransaction_ ? transactions_ : 0; }
 
 private:
     bool begin();
@@ -106,6 +114,8 @@ private:
     std::map<QString, std::unique_ptr<QSqlQuery>> statements_;
     unsigned long long writes_ = 0;
     Identity identity_{0, 0};
+    unsigned long long transactions_ = 0; // begun so far
+    unsigned long long checkedTransaction_ = 0;
 };
 
 // This thread's connection to the store file at path, opened on first use

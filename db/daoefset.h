@@ -72,6 +72,10 @@ class CDAOFieldExchange {
 public:
     enum class Type { Long, Short, Byte, Text, Double, DateTime };
 
+    // Room for the bindings of the widest record set, so that binding a set
+    // does not grow the list step by step.
+    CDAOFieldExchange() { bindings_.reserve(64); }
+
     struct Binding {
         std::string name; // column as written ("[Members].[MemberID]") or parameter name
         Type type;
