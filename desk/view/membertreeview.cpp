@@ -31,6 +31,9 @@ CMemberTreeView::CMemberTreeView(CMainViewTree& model, QWidget* parent)
     setUniformRowHeights(true);
     setItemDelegate(new CMemberItemDelegate(this));
     setSelectionMode(QAbstractItemView::SingleSelection);
+    // A double-click opens an editor or does nothing; items fold through
+    // their branch marks and the keyboard.
+    setExpandsOnDoubleClick(false);
     connect(this, &QTreeView::collapsed, this, [this](const QModelIndex& index) {
         if (index == model_.RootIndex())
             model_.RootCollapsed();
@@ -50,7 +53,7 @@ void CMemberTreeView::keyPressEvent(QKeyEvent* event) {
 void CMemberTreeView::mouseDoubleClickEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     const CTreeRecord record = model_.Record(index);
-    // A leaf opens its editor; members and folders expand or collapse as usual.
+    // "Profile" and record leaves open their editor.
     if (record.kind == CTreeRecord::None || record.kind == CTreeRecord::Member) {
         QTreeView::mouseDoubleClickEvent(event);
         return;

@@ -153,15 +153,20 @@ TEST(DeskMainFrame, TreeRoutesLeavesAndTheHeaderSkipsEmptyLines) {
     EXPECT_EQ(deleted[0].kind, CTreeRecord::Workout);
     EXPECT_EQ(deleted[1].kind, CTreeRecord::Member);
 
-    // A double-click on a record leaf opens it and leaves the tree as it was.
-    const QPoint at = view.visualRect(leaf).center();
-    QMouseEvent click(QEvent::MouseButtonDblClick, at, view.viewport()->mapToGlobal(at),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(view.viewport(), &click);
+    // A double-click on a record leaf opens it; none folds the tree.
+    auto doubleClick = [&view](const QModelIndex& index) {
+        const QPoint at = view.visualRect(index).center();
+        QMouseEvent click(QEvent::MouseButtonDblClick, at, view.viewport()->mapToGlobal(at),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view.viewport(), &click);
+    };
+    doubleClick(leaf);
+    doubleClick(member);
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0].kind, CTreeRecord::Workout);
     EXPECT_EQ(opened[0].memberId, 42);
     EXPECT_TRUE(view.isExpanded(workouts));
+    EXPECT_TRUE(view.isExpanded(member));
 }
 
 } // namespace
