@@ -392,13 +392,14 @@ bool CDAOEFSet::Impl::bind() {
             continue;
         }
         const dialect::ColumnName name = dialect::splitColumn(b.name);
+        const QString wanted = QString::fromStdString(name.column);
         std::size_t table = tables.size();
         QString actual;
         for (std::size_t t = 0; t < tables.size() && table == tables.size(); ++t) {
             if (!name.table.empty() && !sameName(name.table, QString::fromStdString(tables[t])))
                 continue;
             for (const auto& c : tableColumns[t]) {
-                if (sameName(name.column, c)) {
+                if (c.compare(wanted, Qt::CaseInsensitive) == 0) {
                     table = t;
                     actual = c;
                     break;
