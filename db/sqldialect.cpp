@@ -2,8 +2,8 @@
 
 #include "util/format.h"
 
+#include <algorithm>
 #include <cctype>
-#include <map>
 
 namespace vantora::db::dialect {
 
@@ -33,6 +33,19 @@ bool looksLikeParam(const std::string& word) {
     return lower(word.substr(digits - 5, 5)) == "param";
 }
 
+// The bound parameter a word names, ignoring case (the first in the set's
+// order when two differ only in case); null when it names none.
+const std::string* findParam(const std::set<std::string>& params, const std::string& low) {
+    for (const auto& p : params) {
+        if (p.size() == low.size() &&
+            std::equal(p.begin(), p.end(), low.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == b;
+            }))
+            return &p;
+    }
+    return nullptr;
+}
+
 char lastNonSpace(const std::string& out) {
     for (auto it = out.rbegin(); it != out.rend(); ++it)
         if (!std::isspace(static_cast<unsigned char>(*it)))
@@ -54,10 +67,6 @@ std::string quote(const std::string& name) {
 
 Expression translate(const std::string& text, const std::set<std::string>& params,
                      const std::set<std::string>& caseless) {
-    std::map<std::string, std::string> byLower;
-    for (const auto& p : params)
-        byLower.emplace(lower(p), p);
-
     Expression e;
     std::string& out = e.sql;
     const std::size_t n = text.size();
@@ -123,9 +132,9 @@ Expression translate(const std::string& text, const std::set<std::string>& param
                 out += word;
             } else if (low == "mod") {
                 out += '%';
-            } else if (auto it = byLower.find(low); it != byLower.end()) {
-                out += caseless.count(it->second) ? "? COLLATE NOCASE" : "?";
-                e.params.push_back(it->second);
+            } else if (const std::string* param = findParam(params, low)) {
+                out += caseless.count(*param) ? "? COLLATE NOCASE" : "?";
+                e.params.push_back(*param);
             } else if (looksLikeParam(word) && (j >= n || text[j] != '.')) {
                 e.error = insert("Error: the query names the parameter \"%1\", which is not "
                                  "declared",
