@@ -48,22 +48,25 @@ CWorkoutList::CWorkoutList(std::vector<std::string> stationNames)
 int CWorkoutList::QueryMember(long memberId, unsigned char classIndx,
                               const std::string& classText) {
     SetMemberTitle(memberId, classText);
-    if (classIndx == CDAOWk::ClassAll)
-        set_.FindWks(memberId);
-    else
-        set_.FindWks(memberId, classIndx);
-    return Refill();
+    return Fill(classIndx == CDAOWk::ClassAll ? set_.FindWks(memberId)
+                                              : set_.FindWks(memberId, classIndx));
 }
 
 int CWorkoutList::QueryFound(CFindWorkoutsCriteria& criteria) {
     const long member = criteria.OneMember ? criteria.MemberID : 0;
-    set_.FindWks(member, criteria.From, criteria.To, criteria.Okay);
+    // The search has run the query; running it again to count would double
+    // the time of a long list.
+    const int found = set_.FindWks(member, criteria.From, criteria.To, criteria.Okay);
     Title = criteria.Title();
-    return Refill();
+    return Fill(found);
 }
 
 int CWorkoutList::Refill() {
-    rows_.assign(static_cast<std::size_t>(std::max(0, set_.OpenSet(true))), std::nullopt);
+    return Fill(set_.OpenSet(true));
+}
+
+int CWorkoutList::Fill(int found) {
+    rows_.assign(static_cast<std::size_t>(std::max(0, found)), std::nullopt);
     return Count();
 }
 

@@ -79,6 +79,8 @@ protected:
     }
 
 private:
+    // Rows for the `found` workouts of the set's last query, each read when shown.
+    int Fill(int found);
     struct Row {
         long MemberID;
         bool Okay;
