@@ -15,6 +15,7 @@
 
 #include "db/daodef.h"
 
+#include "support/applicationenvironment.h"
 #include "support/facility.h"
 
 #include <QAbstractSpinBox>
@@ -36,26 +37,8 @@ using namespace vantora::test;
 
 namespace {
 
-// One application object for the whole program, destroyed before the
-// program's statics so the window system is shut down in order.
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[16] = "admin_gui_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
 [[maybe_unused]] ::testing::Environment* const appEnvironment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+    vantora::test::addApplicationEnvironment("admin_gui_tests");
 
 class Sheet : public ::testing::Test {
 protected:

@@ -6,6 +6,7 @@
 #include "desk/view/memberflagpages.h"
 #include "desk/view/membersheet.h"
 
+#include "support/applicationenvironment.h"
 #include "support/facility.h"
 #include "support/memberdata.h"
 
@@ -28,24 +29,8 @@ using namespace vantora::test;
 
 namespace {
 
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[24] = "desk_member_gui_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
 [[maybe_unused]] ::testing::Environment* const appEnvironment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+    vantora::test::addApplicationEnvironment("desk_member_gui_tests");
 
 void Choose(QComboBox* list, const char* text) {
     const int i = list->findText(QString::fromLatin1(text));

@@ -9,6 +9,7 @@
 #include "desk/view/workoutdetailsdialog.h"
 
 #include "recordfixture.h"
+#include "support/applicationenvironment.h"
 
 #include "custom/circuit.h"
 #include "db/daobodycomp.h"
@@ -37,24 +38,8 @@ using vantora::notice::Answer;
 
 namespace {
 
-class AppEnvironment : public ::testing::Environment {
-public:
-    void SetUp() override {
-        if (!std::getenv("QT_QPA_PLATFORM"))
-            setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        app_ = std::make_unique<QApplication>(argc_, argv_);
-    }
-    void TearDown() override { app_.reset(); }
-
-private:
-    int argc_ = 1;
-    char name_[24] = "desk_workout_gui_tests";
-    char* argv_[2] = {name_, nullptr};
-    std::unique_ptr<QApplication> app_;
-};
-
 [[maybe_unused]] ::testing::Environment* const appEnvironment =
-    ::testing::AddGlobalTestEnvironment(new AppEnvironment);
+    vantora::test::addApplicationEnvironment("desk_workout_gui_tests");
 
 template <typename W> W* Find(QWidget* parent, const char* name) {
     auto* w = parent->findChild<W*>(QString::fromLatin1(name));
