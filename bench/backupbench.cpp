@@ -37,9 +37,7 @@ using vantora::bench::secondsOf;
 using vantora::bench::Sqlite3;
 
 long WorkoutCount() {
-    const char* v = std::getenv("VANTORA_BENCH_WORKOUTS");
-    const long n = v ? std::atol(v) : 0;
-    return n > 0 ? n : 100000;
+    return vantora::bench::envNumber("VANTORA_BENCH_WORKOUTS", 100000);
 }
 
 // Nothing is asked during a benchmark.

@@ -13,16 +13,19 @@
 
 namespace vantora::bench {
 
+// A positive number from an environment variable, else the fallback.
+inline long envNumber(const char* name, long fallback) {
+    const char* v = std::getenv(name);
+    const long n = v ? std::atol(v) : 0;
+    return n > 0 ? n : fallback;
+}
+
 // The large facility of the benchmarks (100,000 members and 5,000,000
 // workouts unless VANTORA_BENCH_MEMBERS and VANTORA_BENCH_WORKOUTS say
 // otherwise), made once in VANTORA_BENCH_FACILITY (default
 // /tmp/vantora-bench-large) and kept for later runs; the store variables
 // point at it. Returns its folder, ending in '/'.
 inline std::string openLargeFacility() {
-    auto number = [](const char* name, long fallback) {
-        const char* v = std::getenv(name);
-        return v && *v ? std::atol(v) : fallback;
-    };
     const char* env = std::getenv("VANTORA_BENCH_FACILITY");
     std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
     if (folder.back() != '/')
@@ -31,8 +34,8 @@ inline std::string openLargeFacility() {
     ::setenv("VANTO_BACK", folder.c_str(), 1);
     if (!std::filesystem::exists(folder + "members.mdb")) {
         tools::LargeOptions options;
-        options.members = number("VANTORA_BENCH_MEMBERS", options.members);
-        options.workouts = number("VANTORA_BENCH_WORKOUTS", long(options.workouts));
+        options.members = envNumber("VANTORA_BENCH_MEMBERS", options.members);
+        options.workouts = envNumber("VANTORA_BENCH_WORKOUTS", long(options.workouts));
         db::facility::Settings settings;
         settings.name = "Benchmark Fitness Center";
         settings.password = "bench";

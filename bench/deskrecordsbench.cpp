@@ -26,17 +26,7 @@ void PrepareFacility() {
     if (ready)
         return;
     vantora::notice::setHandler(std::make_shared<vantora::bench::Quiet>());
-    const char* env = std::getenv("VANTORA_BENCH_FACILITY");
-    std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
-    if (folder.back() != '/')
-        folder += '/';
-    ::setenv("VANTO_DB", folder.c_str(), 1);
-    ::setenv("VANTO_BACK", folder.c_str(), 1);
-    if (!std::filesystem::exists(folder + "members.mdb")) {
-        const std::string error = vantora::tools::createLargeFacility(folder, {});
-        if (!error.empty())
-            throw std::runtime_error(error);
-    }
+    vantora::bench::openLargeFacility();
     ready = true;
 }
 

@@ -10,6 +10,8 @@
 #include "util/notice.h"
 #include "util/text.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -26,9 +28,7 @@ namespace fs = std::filesystem;
 namespace {
 
 long memberCount() {
-    const char* v = std::getenv("VANTORA_BENCH_MEMBERS");
-    const long n = v ? std::atol(v) : 0;
-    return n > 0 ? n : 1000;
+    return vantora::bench::envNumber("VANTORA_BENCH_MEMBERS", 1000);
 }
 
 fs::path tempFolder(const char* name) {

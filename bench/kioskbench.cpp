@@ -18,6 +18,8 @@
 #include "tools/demofacility.h"
 #include "util/notice.h"
 
+#include "benchsupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -29,11 +31,6 @@ namespace {
 
 constexpr long MemberId = 9000001;
 constexpr long Code = 990001;
-
-long EnvNumber(const char* name, long fallback) {
-    const char* v = std::getenv(name);
-    return v && *v ? std::atol(v) : fallback;
-}
 
 // A current member with one class and five workouts a week for a year.
 void AddYearMember() {
@@ -95,23 +92,7 @@ void PrepareFacility() {
     static bool ready = false;
     if (ready)
         return;
-    const char* env = std::getenv("VANTORA_BENCH_FACILITY");
-    std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
-    if (folder.back() != '/')
-        folder += '/';
-    ::setenv("VANTO_DB", folder.c_str(), 1);
-    ::setenv("VANTO_BACK", folder.c_str(), 1);
-    if (!std::filesystem::exists(folder + "members.mdb")) {
-        vantora::tools::LargeOptions options;
-        options.members = EnvNumber("VANTORA_BENCH_MEMBERS", options.members);
-        options.workouts = EnvNumber("VANTORA_BENCH_WORKOUTS", long(options.workouts));
-        vantora::db::facility::Settings settings;
-        settings.name = "Benchmark Fitness Center";
-        settings.password = "bench";
-        const std::string error = vantora::tools::createLargeFacility(folder, settings, options);
-        if (!error.empty())
-            throw std::runtime_error(error);
-    }
+    vantora::bench::openLargeFacility();
     AddYearMember();
     ready = true;
 }

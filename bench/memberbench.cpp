@@ -38,9 +38,7 @@ using vantora::bench::secondsOf;
 using vantora::bench::Sqlite3;
 
 long memberCount() {
-    const char* v = std::getenv("VANTORA_BENCH_MEMBERS");
-    const long n = v ? std::atol(v) : 0;
-    return n > 0 ? n : 100000;
+    return vantora::bench::envNumber("VANTORA_BENCH_MEMBERS", 100000);
 }
 
 // A facility whose members the sqlite3 shell writes, then backed up once

@@ -37,16 +37,9 @@ using vantora::bench::Sqlite3;
 
 constexpr const char* BenchText = "Bring your member card next time";
 
-long EnvNumber(const char* name, long fallback) {
-    const char* v = std::getenv(name);
-    const long n = v ? std::atol(v) : 0;
-    return n > 0 ? n : fallback;
-}
-
 std::string Folder() {
-    const char* env = std::getenv("VANTORA_BENCH_FACILITY");
-    std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
-    return folder.back() == '/' ? folder : folder + '/';
+    static const std::string folder = vantora::bench::openLargeFacility();
+    return folder;
 }
 
 // The member store as a shell argument.
@@ -55,25 +48,8 @@ std::string StoreArg() {
 }
 
 void PrepareFacility() {
-    static bool ready = false;
-    if (ready)
-        return;
     static vantora::notice::ScopedHandler quiet(std::make_shared<vantora::bench::Quiet>());
-    const std::string folder = Folder();
-    ::setenv("VANTO_DB", folder.c_str(), 1);
-    ::setenv("VANTO_BACK", folder.c_str(), 1);
-    if (!std::filesystem::exists(folder + "members.mdb")) {
-        vantora::tools::LargeOptions options;
-        options.members = EnvNumber("VANTORA_BENCH_MEMBERS", options.members);
-        options.workouts = EnvNumber("VANTORA_BENCH_WORKOUTS", long(options.workouts));
-        vantora::db::facility::Settings settings;
-        settings.name = "Benchmark Fitness Center";
-        settings.password = "bench";
-        const std::string error = vantora::tools::createLargeFacility(folder, settings, options);
-        if (!error.empty())
-            throw std::runtime_error(error);
-    }
-    ready = true;
+    Folder();
 }
 
 // The most frequent value of a column of the facility, by the shell.

@@ -36,9 +36,7 @@ using vantora::bench::secondsOf;
 using vantora::bench::Sqlite3;
 
 long workoutCount() {
-    const char* v = std::getenv("VANTORA_BENCH_WORKOUTS");
-    const long n = v ? std::atol(v) : 0;
-    return n > 0 ? n : 100000;
+    return vantora::bench::envNumber("VANTORA_BENCH_WORKOUTS", 100000);
 }
 
 const char* const StationList = "Station00, Station01, Station02, Station03, Station04, "
