@@ -7,25 +7,16 @@
 #include "db/daosmmem.h"
 #include "db/daostn.h"
 #include "db/daowk.h"
+#include "db/settingsrecord.h"
 #include "kiosk/touchlayout.h"
 #include "kiosk/touchtext.h"
 #include "kiosk/workoutqueue.h"
 #include "util/notice.h"
 
 using vantora::notice::Icon;
+using vantora::settings::LoadRecord;
 
 namespace {
-
-// Opens a settings table and reads its first record; false after the
-// start-up warning when it has none.
-bool LoadFirst(CDAOEFSet& set, const char* what) {
-    if (set.OpenSet(true) > 0)
-        return true;
-    vantora::notice::show(std::string("Error: could not retrieve data from ") + what +
-                              " recordset.",
-                          Icon::Exclamation);
-    return false;
-}
 
 const char* const MoveCheckInsQuestion = "You are exiting VantoraTouch, but records exist\n"
                                          "for members who are still in the fitness center\n"
@@ -41,11 +32,11 @@ CVantoraTouchDoc::CVantoraTouchDoc(CWorkoutQueue& queue)
 CVantoraTouchDoc::~CVantoraTouchDoc() = default;
 
 bool CVantoraTouchDoc::OnNewDocument() {
-    bool ok = LoadFirst(center_, "center") && LoadFirst(touch_, "touch screen") &&
-              LoadFirst(def_, "defaults") && LoadFirst(bon_, "bonus");
+    bool ok = LoadRecord(center_, "center") && LoadRecord(touch_, "touch screen") &&
+              LoadRecord(def_, "defaults") && LoadRecord(bon_, "bonus");
     if (ok) {
         CDAOStn stn;
-        if (LoadFirst(stn, "station")) {
+        if (LoadRecord(stn, "station")) {
             // Only the first thirteen options have entry fields.
             while (!stn.IsEOF() && options_.size() < MaxOptions) {
                 options_.push_back(stn.StnName);

@@ -1,6 +1,6 @@
 #include "admin/core/barcodetouchdocument.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 #include "forms/fieldcheck.h"
 
 #include "db/daodef.h"
@@ -16,7 +16,7 @@ long CBarcDoc::OwnFlags() {
 bool CBarcDoc::Load() {
     CDAOTouch t;
     CDAODef d;
-    const bool ok = admin::ReadRecord(t) && admin::ReadRecord(d);
+    const bool ok = settings::ReadRecord(t) && settings::ReadRecord(d);
     CodeMeth = ok ? t.CodeMeth : 0;
     CodeLen = ok ? t.CodeLen : 0;
     NoChkInWkMin = ok ? t.NoChkInWkMin : 0;
@@ -63,9 +63,9 @@ bool CBarcDoc::Write() {
     CDAODef d;
     // Both records are there before either is changed, so a missing one
     // leaves the other as it was.
-    bool ok = admin::ReadRecord(t) && admin::ReadRecord(d);
+    bool ok = settings::ReadRecord(t) && settings::ReadRecord(d);
     if (ok) {
-        ok = admin::EditRecord(t, [this](CDAOTouch& r) {
+        ok = settings::EditRecord(t, [this](CDAOTouch& r) {
             r.CodeMeth = static_cast<unsigned char>(CodeMeth);
             r.CodeLen = static_cast<unsigned char>(CodeLen);
             r.NoChkInWkMin = static_cast<short>(NoChkInWkMin);
@@ -81,7 +81,7 @@ bool CBarcDoc::Write() {
         });
     }
     if (ok) {
-        ok = admin::EditRecord(d, [this](CDAODef& r) {
+        ok = settings::EditRecord(d, [this](CDAODef& r) {
             // The stored value with only this page's three bits changed.
             long flags = r.DefFlags & ~OwnFlags();
             if (Blink)

@@ -1,6 +1,6 @@
 #include "admin/core/bonusvaluesdocument.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 #include "forms/fieldcheck.h"
 
 #include "db/daobon.h"
@@ -14,7 +14,7 @@ const char* const BonusNames[3] = {"orientation bonus", "re-evaluation bonus", "
 
 bool CBonuDoc::Load() {
     CDAOBon b;
-    const bool ok = admin::ReadRecord(b);
+    const bool ok = settings::ReadRecord(b);
     Values[bonOrient] = ok ? Worth{b.OrientBonWk, b.OrientBonMin} : Worth{};
     Values[bonReEval] = ok ? Worth{b.ReEvalBonWk, b.ReEvalBonMin} : Worth{};
     Values[bonOther] = ok ? Worth{b.OtherBonWk, b.OtherBonMin} : Worth{};
@@ -40,7 +40,7 @@ bool CBonuDoc::Validate() {
 
 bool CBonuDoc::Write() {
     CDAOBon b;
-    const bool ok = admin::EditRecord(b, [this](CDAOBon& r) {
+    const bool ok = settings::EditRecord(b, [this](CDAOBon& r) {
         r.OrientBonWk = static_cast<unsigned char>(Values[bonOrient].workouts);
         r.OrientBonMin = static_cast<short>(Values[bonOrient].minutes);
         r.ReEvalBonWk = static_cast<unsigned char>(Values[bonReEval].workouts);

@@ -1,6 +1,6 @@
 #include "admin/core/dataentrydefaultsdocument.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 #include "forms/fieldcheck.h"
 
 #include "db/daodef.h"
@@ -10,7 +10,7 @@ using namespace vantora;
 
 bool CDefaDoc::Load() {
     CDAODef d;
-    const bool ok = admin::ReadRecord(d);
+    const bool ok = settings::ReadRecord(d);
     Flags = ok ? d.DefFlags : 0;
     ExpMonths = ok ? d.DefExpDate : 0;
     // A stored code without a text selects nothing, as in the list.
@@ -51,7 +51,7 @@ bool CDefaDoc::Validate() {
 
 bool CDefaDoc::Write() {
     CDAODef d;
-    const bool ok = admin::EditRecord(d, [this](CDAODef& r) {
+    const bool ok = settings::EditRecord(d, [this](CDAODef& r) {
         r.DefExpDate = static_cast<unsigned char>(ExpMonths);
         r.DefEnrollPer = static_cast<unsigned char>(EnrollPer);
         r.DefGrdStat = static_cast<unsigned char>(GrdStat);

@@ -1,6 +1,6 @@
 #include "admin/core/facilityprofiledocument.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 #include "forms/fieldcheck.h"
 
 #include "db/daocenter.h"
@@ -10,7 +10,7 @@ using namespace vantora;
 
 bool CProfDoc::Load() {
     CDAOCenter c;
-    if (!admin::ReadRecord(c)) {
+    if (!settings::ReadRecord(c)) {
         Name = Addr0 = Addr1 = City = St = Zip = Phone = Web = Email = "";
         notice::show(MsgLoad, notice::Icon::Exclamation);
         return false;
@@ -53,7 +53,7 @@ bool CProfDoc::Validate() {
 
 bool CProfDoc::Write() {
     CDAOCenter c;
-    const bool ok = admin::EditRecord(c, [this](CDAOCenter& r) {
+    const bool ok = settings::EditRecord(c, [this](CDAOCenter& r) {
         r.Name = Name;
         r.Addr0 = Addr0;
         r.Addr1 = Addr1;

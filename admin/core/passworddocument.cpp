@@ -1,6 +1,6 @@
 #include "admin/core/passworddocument.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 #include "forms/fieldcheck.h"
 
 #include "db/daocenter.h"
@@ -10,7 +10,7 @@ using namespace vantora;
 
 bool CPassDoc::Load() {
     CDAOCenter c;
-    const bool ok = admin::ReadRecord(c);
+    const bool ok = settings::ReadRecord(c);
     Password = ok ? c.Password : "";
     if (!ok)
         notice::show(MsgLoad, notice::Icon::Exclamation);
@@ -31,7 +31,7 @@ bool CPassDoc::Validate() {
 
 bool CPassDoc::Write() {
     CDAOCenter c;
-    const bool ok = admin::EditRecord(c, [this](CDAOCenter& r) { r.Password = Password; });
+    const bool ok = settings::EditRecord(c, [this](CDAOCenter& r) { r.Password = Password; });
     if (!ok)
         notice::show(MsgWrite, notice::Icon::Exclamation);
     return ok;

@@ -1,6 +1,6 @@
 #include "admin/core/passwordgate.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 
 #include "db/daocenter.h"
 #include "util/notice.h"
@@ -19,7 +19,7 @@ bool CPasswordGate::Verify(const Prompt& prompt) {
         return false;
     }
     CDAOCenter center;
-    if (!admin::ReadRecord(center)) {
+    if (!settings::ReadRecord(center)) {
         notice::show(MsgLoad, notice::Icon::Exclamation);
         return false;
     }

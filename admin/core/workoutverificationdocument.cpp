@@ -1,6 +1,6 @@
 #include "admin/core/workoutverificationdocument.h"
 
-#include "admin/core/settingsrecord.h"
+#include "db/settingsrecord.h"
 #include "forms/fieldcheck.h"
 
 #include "db/daocenter.h"
@@ -10,7 +10,7 @@ using namespace vantora;
 
 bool CWorkDoc::Load() {
     CDAOCenter c;
-    const bool ok = admin::ReadRecord(c);
+    const bool ok = settings::ReadRecord(c);
     WkMinCirc = ok ? c.WkMinCirc : 0;
     WkMinMin = ok ? c.WkMinMin : 0;
     if (!ok)
@@ -32,7 +32,7 @@ bool CWorkDoc::Validate() {
 
 bool CWorkDoc::Write() {
     CDAOCenter c;
-    const bool ok = admin::EditRecord(c, [this](CDAOCenter& r) {
+    const bool ok = settings::EditRecord(c, [this](CDAOCenter& r) {
         r.WkMinCirc = static_cast<unsigned char>(WkMinCirc);
         r.WkMinMin = static_cast<short>(WkMinMin);
     });

@@ -2,27 +2,13 @@
 
 #include "custom/circuit.h"
 #include "db/daostn.h"
+#include "db/settingsrecord.h"
 #include "desk/core/deskapplication.h"
 #include "desk/core/membertree.h"
 #include "desk/core/progress.h"
 #include "util/notice.h"
 
 using vantora::notice::Icon;
-
-namespace {
-
-// Opens a settings table with counting; false after the start-up message
-// that names it when it cannot be read or holds no record.
-bool OpenSettings(CDAOEFSet& set, const char* what) {
-    if (set.OpenSet(true) > 0)
-        return true;
-    vantora::notice::show(std::string("Error: could not retrieve data from ") + what +
-                              " recordset.",
-                          Icon::Exclamation);
-    return false;
-}
-
-} // namespace
 
 CVantoraDoc::CVantoraDoc(CVantoraApp* app)
     : app_(app), tree_(std::make_unique<CMainViewTree>()), progress_(&CProgress::None()) {}
@@ -47,7 +33,7 @@ bool CVantoraDoc::OnNewDocument() {
     CDAOEFSet* const sets[] = {&center_, &touch_, &def_, &bon_};
     const char* const names[] = {"center", "touch screen", "defaults", "bonus"};
     int opened = 0;
-    while (opened < 4 && OpenSettings(*sets[opened], names[opened]))
+    while (opened < 4 && vantora::settings::LoadRecord(*sets[opened], names[opened]))
         ++opened;
     bool loaded = false;
     if (opened == 4) {

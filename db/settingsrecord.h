@@ -4,8 +4,11 @@
 // edit it in place. A table without its record is a failure for both.
 
 #include "db/daoefset.h"
+#include "util/notice.h"
 
-namespace vantora::admin {
+#include <string>
+
+namespace vantora::settings {
 
 // Opens the set on its first record; false when the table holds none.
 inline bool ReadRecord(CDAOEFSet& set) {
@@ -30,4 +33,14 @@ template <class Set, class Change> bool EditRecord(Set& set, Change change) {
     return ok;
 }
 
-} // namespace vantora::admin
+// Reads the record at a program's start: false after the message that names
+// the table ("Error: could not retrieve data from center recordset.").
+inline bool LoadRecord(CDAOEFSet& set, const char* what) {
+    if (ReadRecord(set))
+        return true;
+    notice::show(std::string("Error: could not retrieve data from ") + what + " recordset.",
+                 notice::Icon::Exclamation);
+    return false;
+}
+
+} // namespace vantora::settings
