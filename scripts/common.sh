@@ -12,6 +12,7 @@ export CCACHE_NOHASHDIR=true
 VANTORA_PACKAGES=(
   cmake g++ make ninja-build ccache pkg-config
   qt6-base-dev libqt6sql6-sqlite libqt6sql6-psql libgl-dev
+  postgresql postgresql-client libpq-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   sqlite3 xvfb xauth x11-apps imagemagick poppler-utils
   fonts-dejavu-core fonts-dejavu-extra

@@ -1,14 +1,24 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds everything and runs every test; then
-# builds the libraries with AddressSanitizer and UndefinedBehaviorSanitizer
-# and runs their tests again. Any failure or sanitizer report fails the run.
+# Installs what the build needs, builds everything and runs every test, the
+# store-bound ones also against a throwaway PostgreSQL server; then builds
+# the libraries with AddressSanitizer and UndefinedBehaviorSanitizer and runs
+# their tests again. Any failure or sanitizer report fails the run.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 install_packages
 
 build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORA_BUILD_BENCH=ON
+
+# The test server lives until this script ends, however it ends.
+server_state=$(mktemp /tmp/vantora-testserver.XXXXXX)
+rm -f "$server_state"
+trap '"$VANTORA_ROOT/scripts/testserver.sh" stop "$server_state"' EXIT
+server_env=$("$VANTORA_ROOT/scripts/testserver.sh" start "$server_state")
+eval "$server_env"
+export VANTORA_REQUIRE_SERVER=1
 ctest --test-dir "$VANTORA_ROOT/build" --output-on-failure -j "$VANTORA_JOBS"
+"$VANTORA_ROOT/scripts/testserver.sh" stop "$server_state"
 
 build_tree build-asan -DCMAKE_BUILD_TYPE=Debug -DVANTORA_SANITIZE=ON -DVANTORA_BUILD_GUI=OFF
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:halt_on_error=1 \
