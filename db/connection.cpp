@@ -1,7 +1,9 @@
 #include "connection.h"
 
 #include "schema.h"
+#include "serverconnection.h"
 
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 
@@ -79,10 +81,12 @@ unsigned long long errorCount() {
     return t_errors;
 }
 
-void reportError(const std::string& text) {
+void reportError(const std::string& text, bool shown) {
     ++t_errors;
-    const std::string shown = text.rfind("Error: ", 0) == 0 ? text : "Error: " + text;
-    notice::show(shown, notice::Icon::Exclamation);
+    if (!shown)
+        return;
+    notice::show(text.rfind("Error: ", 0) == 0 ? text : "Error: " + text,
+                 notice::Icon::Exclamation);
 }
 
 void setBusyTimeout(int milliseconds) {
@@ -90,7 +94,10 @@ void setBusyTimeout(int milliseconds) {
     for (auto& [path, store] : registry().stores) {
         QSqlDatabase db = store->database();
         QSqlError ignored;
-        runPragma(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(g_busyTimeout.load()),
+        runPragma(db,
+                  store->onServer()
+                      ? QStringLiteral("SET lock_timeout = %1").arg(g_busyTimeout.load())
+                      : QStringLiteral("PRAGMA busy_timeout = %1").arg(g_busyTimeout.load()),
                   ignored);
     }
 }
@@ -125,11 +132,61 @@ Store::~Store() {
     QSqlDatabase::removeDatabase(name_);
 }
 
+std::string Store::shownPath() const {
+    return FacilityLocation::withoutPassword(path_);
+}
+
+void Store::reportFailure(const QSqlError& error) {
+    if (onServer()) {
+        if (server::connectionLost(database())) {
+            server::reportUnreachable(uri_, errorText(error));
+            return;
+        }
+        if (server::lockTimedOut(error)) {
+            reportError("database is locked");
+            return;
+        }
+        // A statement refused because an earlier one of the transaction
+        // failed: that one was reported.
+        if (error.nativeErrorCode() == QLatin1String("25P02")) {
+            reportError(errorText(error), false);
+            return;
+        }
+    }
+    reportError(errorText(error));
+}
+
+bool Store::connected() {
+    if (!onServer())
+        return true;
+    QSqlDatabase db = database();
+    if (!server::connectionLost(db))
+        return true;
+    // What the broken connection's transaction held is gone; the sets that
+    // hold the lock learn it from their next statement and from unlock().
+    if (inTransaction_) {
+        inTransaction_ = false;
+        broken_ = true;
+        if (batches_ > 0)
+            failed_ = true;
+    }
+    statements_.clear();
+    db.close();
+    if (!db.open() || !server::setUpSession(db)) {
+        server::reportUnreachable(uri_, errorText(db.lastError()));
+        return false;
+    }
+    server::reached();
+    return true;
+}
+
 bool Store::begin() {
+    if (!connected())
+        return false;
     QSqlDatabase db = database();
     QSqlQuery q(db);
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        reportError(errorText(q.lastError()));
+    if (!q.exec(onServer() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"))) {
+        reportFailure(q.lastError());
         return false;
     }
     inTransaction_ = true;
@@ -142,7 +199,13 @@ bool Store::commit() {
     QSqlDatabase db = database();
     // The watch reports its own failure.
     bool ok = !watch_.before || watch_.before();
-    std::string text;
+    // A server ends a transaction in which a statement failed with a
+    // rollback, even when asked to commit; that failure was reported.
+    if (ok && onServer() && server::transactionFailed(db)) {
+        reportError("the transaction was rolled back after an error", false);
+        ok = false;
+    }
+    QSqlError error;
     if (ok) {
         QSqlQuery q(db);
         if (q.exec(QStringLiteral("COMMIT"))) {
@@ -151,15 +214,15 @@ bool Store::commit() {
                 watch_.after(true);
             return true;
         }
-        text = errorText(q.lastError());
+        error = q.lastError();
     }
     QSqlQuery rollback(db);
     rollback.exec(QStringLiteral("ROLLBACK"));
     inTransaction_ = false;
     if (batches_ > 0)
         failed_ = true;
-    if (!text.empty())
-        reportError(text);
+    if (error.isValid())
+        reportFailure(error);
     if (watch_.after)
         watch_.after(false);
     return false;
@@ -171,6 +234,10 @@ bool Store::lock() {
     // been reported once, and rows written now would outlive the ones lost.
     if (failed_ && batches_ > 0)
         return false;
+    // Writes that belonged to a transaction lost with its connection wait
+    // until every set has let go of it.
+    if (broken_ && holds_ > 0)
+        return false;
     if (!inTransaction_ && !begin())
         return false;
     ++holds_;
@@ -181,6 +248,11 @@ bool Store::unlock() {
     if (holds_ == 0)
         return true;
     --holds_;
+    if (broken_) {
+        if (holds_ == 0)
+            broken_ = false;
+        return false;
+    }
     if (holds_ > batches_)
         return true;
     if (batches_ == 0)
@@ -233,10 +305,12 @@ bool Store::endBatch() {
 }
 
 bool Store::exec(const QString& statement) {
+    if (!connected())
+        return false;
     QSqlDatabase db = database();
     QSqlQuery q(db);
-    if (!q.exec(statement)) {
-        reportError(errorText(q.lastError()));
+    if (!q.exec(onServer() ? server::adapt(statement) : statement)) {
+        reportFailure(q.lastError());
         return false;
     }
     return true;
@@ -246,27 +320,41 @@ QStringList Store::columns(const QString& table) {
     auto it = columns_.find(table);
     if (it != columns_.end())
         return it->second;
+    QStringList names;
+    if (!connected())
+        return names;
     QSqlDatabase db = database();
     QSqlQuery q(db);
-    QStringList names;
-    if (!q.exec(QStringLiteral("PRAGMA table_info(\"%1\")")
-                    .arg(QString(table).replace(QLatin1Char('"'), QStringLiteral("\"\""))))) {
-        reportError(errorText(q.lastError()));
+    bool ok = false;
+    if (onServer()) {
+        q.prepare(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
+                                 "WHERE table_schema = current_schema() AND table_name = ? "
+                                 "ORDER BY ordinal_position"));
+        q.addBindValue(table);
+        ok = q.exec();
+    } else {
+        ok = q.exec(QStringLiteral("PRAGMA table_info(\"%1\")")
+                        .arg(QString(table).replace(QLatin1Char('"'), QStringLiteral("\"\""))));
+    }
+    if (!ok) {
+        reportFailure(q.lastError());
         return names;
     }
+    // Rows of table_info: cid, name, type, ...; of the server: name, type.
+    const int nameAt = onServer() ? 0 : 1;
     QStringList text;
     while (q.next()) {
-        names << q.value(1).toString();
-        // SQLite's rule for text affinity.
-        const QString type = q.value(2).toString().toUpper();
+        names << q.value(nameAt).toString();
+        // SQLite's rule for text affinity; the server names its types.
+        const QString type = q.value(nameAt + 1).toString().toUpper();
         if (type.contains(QStringLiteral("CHAR")) || type.contains(QStringLiteral("CLOB")) ||
             type.contains(QStringLiteral("TEXT")))
-            text << q.value(1).toString();
+            text << q.value(nameAt).toString();
     }
     q.finish();
     if (names.isEmpty()) {
         reportError(insert("Error: the table \"%1\" does not exist in \"%2\"",
-                           {table.toStdString(), path_}));
+                           {table.toStdString(), shownPath()}));
         return names;
     }
     columns_[table] = names;
@@ -282,6 +370,12 @@ QStringList Store::textColumns(const QString& table) {
 }
 
 QSqlQuery* Store::prepared(const QString& sql) {
+    if (broken_) {
+        reportError("the connection to the database server was lost", false);
+        return nullptr;
+    }
+    if (!connected())
+        return nullptr;
     auto it = statements_.find(sql);
     if (it != statements_.end())
         return it->second.get();
@@ -290,9 +384,8 @@ QSqlQuery* Store::prepared(const QString& sql) {
         statements_.clear();
     auto q = std::make_unique<QSqlQuery>(database());
     q->setForwardOnly(true);
-    if (!q->prepare(sql)) {
-        const std::string text = errorText(q->lastError());
-        reportError(text);
+    if (!q->prepare(onServer() ? server::adapt(sql) : sql)) {
+        reportFailure(q->lastError());
         return nullptr;
     }
     return statements_.emplace(sql, std::move(q)).first->second.get();
@@ -332,7 +425,55 @@ bool useWriteAheadLog(QSqlDatabase& db, QSqlError& error) {
 
 } // namespace
 
+namespace {
+
+// A store on a server: its tables are checked when the connection is made;
+// a broken connection is made again when the store is next used.
+std::shared_ptr<Store> openServerStore(const std::string& path) {
+    auto& stores = registry().stores;
+    if (auto it = stores.find(path); it != stores.end())
+        return it->second;
+    std::string uri;
+    std::string name;
+    FacilityLocation::splitServerPath(path, uri, name);
+    const auto kind = schema::storeForFile(name);
+    if (!kind) {
+        reportError(insert("Error: \"%1\" names no store of this system",
+                           {FacilityLocation::withoutPassword(path)}));
+        return nullptr;
+    }
+    const QString connection = QStringLiteral("vantora-store-%1").arg(++g_connectionSerial);
+    auto store = std::make_shared<Store>(path, connection);
+    store->setServer(uri);
+    const server::Opened opened = server::open(connection, uri);
+    if (!opened.error.empty()) {
+        store.reset();
+        if (opened.unreachable)
+            server::reportUnreachable(uri, opened.error);
+        else
+            reportError(opened.error);
+        return nullptr;
+    }
+    server::reached();
+    std::string wrong;
+    {
+        QSqlDatabase db = store->database();
+        wrong = schema::verify(db, *kind);
+    }
+    if (!wrong.empty()) {
+        store.reset();
+        reportError(wrong);
+        return nullptr;
+    }
+    stores[path] = store;
+    return store;
+}
+
+} // namespace
+
 std::shared_ptr<Store> openStore(const std::string& path) {
+    if (FacilityLocation::isServerUri(path))
+        return openServerStore(path);
     namespace fs = std::filesystem;
     std::error_code ec;
     auto& keys = registry().keys;
@@ -425,12 +566,16 @@ std::shared_ptr<Store> openStore(const std::string& path) {
 
 bool closeStore(const std::string& path) {
     namespace fs = std::filesystem;
-    std::error_code ec;
-    fs::path file = fs::absolute(fs::path(path), ec);
-    if (ec)
-        file = fs::path(path);
+    std::string key = path;
+    if (!FacilityLocation::isServerUri(path)) {
+        std::error_code ec;
+        fs::path file = fs::absolute(fs::path(path), ec);
+        if (ec)
+            file = fs::path(path);
+        key = file.lexically_normal().string();
+    }
     auto& stores = registry().stores;
-    const auto it = stores.find(file.lexically_normal().string());
+    const auto it = stores.find(key);
     if (it == stores.end())
         return true;
     if (it->second.use_count() > 1)

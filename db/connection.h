@@ -1,12 +1,18 @@
 #pragma once
-// One named Qt Sql connection per thread and store file, with the store's
-// write lock. Every set of a thread that works on the same file shares the
-// connection, and so its transaction: the write lock is taken with
+// One named Qt Sql connection per thread and store (a file, or the tables
+// of a store on a PostgreSQL server), with the store's write lock. Every set of a thread that works
+// on the same file shares the connection, and so its transaction: the write lock is taken with
 // BEGIN IMMEDIATE when the first set starts an add, edit or delete, and
 // committed when the last one finishes.
 //
 // The store files are never created here: a missing, unreadable or
 // non-SQLite file is reported with a clear "Error: ..." notice.
+//
+// On a server the write lock is the transaction: rows are locked as they
+// are written, and opEdit locks its row when it reads it again, so that
+// programs on other computers wait only for the rows they share. A server
+// that cannot be reached is reported once until it is back; each use of a
+// store whose connection broke tries to connect again.
 
 #include <QElapsedTimer>
 #include <QSqlDatabase>
@@ -32,6 +38,15 @@ public:
 
     QSqlDatabase database() const { return QSqlDatabase::database(name_, false); }
     const std::string& path() const { return path_; }
+    // The path as shown in messages: a server's URI without its password.
+    std::string shownPath() const;
+    bool onServer() const { return !uri_.empty(); }
+    void setServer(std::string uri) { uri_ = std::move(uri); }
+
+    // Reports an error of a statement of this store: a lost server once per
+    // outage, a row lock that could not be had as a locked store, anything
+    // else with the engine's text.
+    void reportFailure(const QSqlError& error);
 
     // Takes the write lock, or joins the one this thread already holds on
     // the store. False, after a notice, when the engine refuses (another
@@ -97,16 +112,21 @@ public:
     void identityChecked() { checkedTransaction_ = inTransaction_ ? transactions_ : 0; }
 
 private:
+    // On a server: connects again when the connection broke. False, after
+    // the once-per-outage message, while the server cannot be reached.
+    bool connected();
     bool begin();
     bool commit();
     bool commitIfDue();
 
     std::string path_;
     QString name_;
+    std::string uri_; // the server's URI, empty for a store file
     int holds_ = 0;
     int batches_ = 0;
     bool inTransaction_ = false;
     bool failed_ = false;
+    bool broken_ = false; // the transaction was lost with the connection
     CommitWatch watch_;
     QElapsedTimer held_;
     std::map<QString, QStringList> columns_;
@@ -118,7 +138,8 @@ private:
     unsigned long long checkedTransaction_ = 0;
 };
 
-// This thread's connection to the store file at path, opened on first use
+// This thread's connection to the store at path (a file, or a server's URI,
+// '#' and the store's file name), opened on first use
 // and kept for the thread's life (a file replaced on disk, as by a
 // compaction, is opened afresh). Null, after a notice, when the file is
 // missing, unreadable or not an SQLite database.
@@ -140,8 +161,9 @@ int batchInterval();
 // The engine's own text of an error, without Qt's additions.
 std::string errorText(const QSqlError& error);
 // Shows a database error through the notice facade (exclamation icon),
-// prefixed with "Error: " unless the text carries it already.
-void reportError(const std::string& text);
+// prefixed with "Error: " unless the text carries it already. An error not
+// shown (already reported in another form) still counts.
+void reportError(const std::string& text, bool shown = true);
 // How many database errors this thread has reported so far; operations
 // compare it before and after to know whether they failed.
 unsigned long long errorCount();

@@ -4,6 +4,8 @@
 
 #include "batchscope.h"
 
+#include "util/facilitylocation.h"
+
 #include <QRandomGenerator>
 
 // ---- CDAOEFSet -----------------------------------------------------------------
@@ -12,11 +14,14 @@ CDAOEFSet::CDAOEFSet() : d_(std::make_unique<Impl>(*this)) {
     datetimeParam0 = 0.0;
     datetimeParam1 = 0.0;
     datetimeParam2 = 0.0;
-    m_strDBPath = folderFromEnv("VANTO_DB", MsgNoDB);
+    const vantora::FacilityLocation location = vantora::FacilityLocation::current();
+    m_strDBPath = location.storePrefix();
+    if (m_strDBPath.empty())
+        vantora::notice::show(MsgNoDB, vantora::notice::Icon::Exclamation);
     // The backup folder is reported when it is needed: most sets never
     // touch it, and a program that does not back up (the kiosk) would show
     // the message for every set it opens.
-    m_strFilePath = folderFromEnv("VANTO_BACK", nullptr);
+    m_strFilePath = location.backFolder();
 }
 
 CDAOEFSet::~CDAOEFSet() = default;

@@ -144,8 +144,9 @@ public:
         opClose = 9
     };
 
-    // Reads VANTO_DB and VANTO_BACK; an unset or empty variable leaves its
-    // path empty. VANTO_DB is reported here ("Error: system environment
+    // Takes the store location and the backup folder from the facility's
+    // location (VANTO_DB, VANTO_BACK); an unset variable leaves its path
+    // empty. VANTO_DB is reported here ("Error: system environment
     // variable \"VANTO_DB\" is not set"), VANTO_BACK when the backup folder
     // is asked for.
     CDAOEFSet();

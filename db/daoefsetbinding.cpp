@@ -170,6 +170,9 @@ void CDAOEFSet::Impl::buildStatements() {
         where += (where.empty() ? "" : " AND ") + dialect::quote(t) + "._key = ?";
     }
     rowSql_ = QString::fromStdString(dialect::select(cols, from, where, "", 0));
+    // An edit reads its row again; a server locks the row for the edit then,
+    // so that others wait for that row only.
+    lockedRowSql_ = store_->onServer() ? rowSql_ + QStringLiteral(" FOR UPDATE") : rowSql_;
     std::string marks;
     for (int i = 0; i < BlockRows; ++i)
         marks += i ? ", ?" : "?";
@@ -185,6 +188,9 @@ void CDAOEFSet::Impl::buildStatements() {
         }
         std::string sql = "INSERT INTO " + dialect::quote(tables_[t]);
         sql += names.empty() ? " DEFAULT VALUES" : " (" + names + ") VALUES (" + values + ")";
+        // A server tells the new row's key only when asked for it.
+        if (store_->onServer())
+            sql += " RETURNING _key";
         insertSql_.push_back(QString::fromStdString(sql));
     }
     deleteSql_ =

@@ -150,11 +150,11 @@ bool CDAOEFSet::Impl::runKeyQuery() {
         }
         ok = !q->lastError().isValid();
     }
-    const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+    const QSqlError error = ok ? QSqlError() : q->lastError();
     q->finish();
     if (!ok) {
         keys_.clear();
-        vantora::db::reportError(error);
+        store_->reportFailure(error);
         return false;
     }
     live_ = static_cast<long>(total());
@@ -191,22 +191,22 @@ bool CDAOEFSet::Impl::fetch(bool fresh) {
             }
         }
     }
-    QSqlQuery* q = store_->prepared(rowSql_);
+    QSqlQuery* q = store_->prepared(fresh ? lockedRowSql_ : rowSql_);
     if (!q)
         return false;
     for (std::size_t k = 0; k < stride_; ++k)
         q->bindValue(static_cast<int>(k), QVariant(keys_[cur_ * stride_ + k]));
     if (!q->exec()) {
-        const std::string error = vantora::db::errorText(q->lastError());
+        const QSqlError error = q->lastError();
         q->finish();
-        vantora::db::reportError(error);
+        store_->reportFailure(error);
         return false;
     }
     missing_ = !q->next();
     if (missing_ && q->lastError().isValid()) {
-        const std::string error = vantora::db::errorText(q->lastError());
+        const QSqlError error = q->lastError();
         q->finish();
-        vantora::db::reportError(error);
+        store_->reportFailure(error);
         return false;
     }
     for (std::size_t i = 0; i < columns_.size(); ++i) {
@@ -236,9 +236,9 @@ bool CDAOEFSet::Impl::fetchBlock() {
     cache_.clear();
     cacheWrites_ = store_->writes();
     if (!q->exec()) {
-        const std::string error = vantora::db::errorText(q->lastError());
+        const QSqlError error = q->lastError();
         q->finish();
-        vantora::db::reportError(error);
+        store_->reportFailure(error);
         return false;
     }
     const int n = static_cast<int>(columns_.size());
@@ -293,7 +293,7 @@ bool CDAOEFSet::Impl::startEdit() {
 }
 
 bool CDAOEFSet::Impl::insertRow() {
-    std::vector<qint64> added(stride_);
+    std::vector<qint64> added(stride_, 0);
     for (std::size_t t = 0; t < tables_.size(); ++t) {
         QSqlQuery* q = store_->prepared(insertSql_[t]);
         if (!q)
@@ -303,11 +303,13 @@ bool CDAOEFSet::Impl::insertRow() {
             q->bindValue(static_cast<int>(i),
                          toVariant(columns_[cols[i]].type, columns_[cols[i]].value));
         const bool ok = q->exec();
-        const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
-        added[t] = ok ? q->lastInsertId().toLongLong() : 0;
+        const QSqlError error = ok ? QSqlError() : q->lastError();
+        if (ok)
+            added[t] = store_->onServer() ? (q->next() ? q->value(0).toLongLong() : 0)
+                                          : q->lastInsertId().toLongLong();
         q->finish();
         if (!ok) {
-            vantora::db::reportError(error);
+            store_->reportFailure(error);
             return false;
         }
     }
@@ -342,10 +344,10 @@ bool CDAOEFSet::Impl::updateRow() {
             q->bindValue(k++, toVariant(columns_[i].type, columns_[i].value));
         q->bindValue(k, QVariant(keys_[cur_ * stride_ + t]));
         const bool ok = q->exec();
-        const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+        const QSqlError error = ok ? QSqlError() : q->lastError();
         q->finish();
         if (!ok) {
-            vantora::db::reportError(error);
+            store_->reportFailure(error);
             return false;
         }
     }
@@ -412,11 +414,11 @@ bool CDAOEFSet::Impl::deleteCurrent() {
         return false;
     q->bindValue(0, QVariant(keys_[cur_ * stride_]));
     const bool ok = q->exec();
-    const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+    const QSqlError error = ok ? QSqlError() : q->lastError();
     q->finish();
     if (!ok) {
         store_->unlock();
-        vantora::db::reportError(error);
+        store_->reportFailure(error);
         return false;
     }
     if (!store_->unlock())

@@ -74,17 +74,12 @@ template <typename F, typename R> R guarded(F&& f, R fallback) {
     return fallback;
 }
 
-// The folder a variable names, ending in a slash; empty when unset, with
-// the message shown when one is given.
-std::string folderFromEnv(const char* name, const char* message);
-
 } // namespace vantora::db::recordset
 
 namespace dialect = vantora::db::dialect;
 using vantora::db::Store;
 using vantora::db::recordset::clampLong;
 using vantora::db::recordset::Column;
-using vantora::db::recordset::folderFromEnv;
 using vantora::db::recordset::guarded;
 using vantora::db::recordset::Param;
 using vantora::db::recordset::sameName;
@@ -270,6 +265,7 @@ private:
 
     // SQL of the statements the set runs, prepared and kept by the store.
     QString rowSql_;
+    QString lockedRowSql_;
     QString blockSql_;
     std::vector<QString> insertSql_;
     QString deleteSql_;

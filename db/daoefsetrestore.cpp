@@ -145,9 +145,9 @@ std::pair<long long, long long> streamIdentity(std::istream& in) {
 }
 
 constexpr const char* ProgressTable =
-    "CREATE TABLE IF NOT EXISTS RestoreProgress (FileKind TEXT NOT NULL, FileSize INTEGER NOT "
-    "NULL, FileHash INTEGER NOT NULL, MemberID INTEGER NOT NULL, Flag INTEGER NOT NULL, "
-    "LastLine INTEGER NOT NULL, PRIMARY KEY (FileKind, FileSize, FileHash, MemberID, Flag))";
+    "CREATE TABLE IF NOT EXISTS RestoreProgress (FileKind TEXT NOT NULL, FileSize BIGINT NOT "
+    "NULL, FileHash BIGINT NOT NULL, MemberID BIGINT NOT NULL, Flag BIGINT NOT NULL, "
+    "LastLine BIGINT NOT NULL, PRIMARY KEY (FileKind, FileSize, FileHash, MemberID, Flag))";
 constexpr const char* ProgressKey =
     " WHERE FileKind = ? AND FileSize = ? AND FileHash = ? AND MemberID = ? AND Flag = ?";
 
@@ -179,10 +179,10 @@ bool runProgress(Store& store, const QString& sql, const ProgressRecord& key, lo
     if (ok && found)
         *found = q->next() ? static_cast<long>(q->value(0).toLongLong()) : 0;
     ok = ok && !q->lastError().isValid();
-    const std::string error = ok ? std::string() : vantora::db::errorText(q->lastError());
+    const QSqlError error = ok ? QSqlError() : q->lastError();
     q->finish();
     if (!ok)
-        vantora::db::reportError(error);
+        store.reportFailure(error);
     return ok;
 }
 
@@ -427,9 +427,11 @@ int CDAOEFSet::RestoreRecords(std::istream& in, char const* kind, long memberId,
                                        QString::fromLatin1(ProgressKey),
                                    key, 0);
             return runProgress(*store,
-                               QStringLiteral("INSERT OR REPLACE INTO RestoreProgress (FileKind, "
+                               QStringLiteral("INSERT INTO RestoreProgress (FileKind, "
                                               "FileSize, FileHash, MemberID, Flag, LastLine) "
-                                              "VALUES (?, ?, ?, ?, ?, ?)"),
+                                              "VALUES (?, ?, ?, ?, ?, ?) ON CONFLICT (FileKind, "
+                                              "FileSize, FileHash, MemberID, Flag) DO UPDATE "
+                                              "SET LastLine = excluded.LastLine"),
                                key, lineDone);
         },
         [&](bool committed) {

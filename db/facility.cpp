@@ -1,6 +1,9 @@
 #include "db/facility.h"
 
+#include "db/connection.h"
 #include "db/schema.h"
+#include "db/serverconnection.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 
 #include <QSqlDatabase>
@@ -224,11 +227,55 @@ bool exists(const std::string& folder) {
     return false;
 }
 
+namespace {
+
+// Creates the four stores as tables of the database a URI names, all in one
+// transaction: a failure leaves the database as it was.
+std::string createOnServer(const std::string& uri, const Settings& settings) {
+    static std::atomic<int> serial{0};
+    const QString connection = QStringLiteral("vantora-facility-server-%1").arg(++serial);
+    const std::string shown = FacilityLocation::withoutPassword(uri);
+    std::string error;
+    {
+        const server::Opened opened = server::open(connection, uri);
+        QSqlDatabase db = QSqlDatabase::database(connection, false);
+        if (opened.unreachable)
+            error = insert("Error: the database server of %1 cannot be reached (%2)",
+                           {shown, opened.error});
+        else
+            error = opened.error;
+        if (error.empty() && !db.transaction())
+            error = insert("Error: cannot write to %1 (%2)", {shown, errorText(db.lastError())});
+        if (error.empty()) {
+            for (schema::Store store : schema::stores) {
+                if (error.empty())
+                    error = schema::createTables(db, store);
+            }
+            for (const Fill& fill : centerRows(settings)) {
+                if (error.empty())
+                    error = insertRows(db, fill);
+            }
+            if (error.empty() && !db.commit())
+                error =
+                    insert("Error: cannot write to %1 (%2)", {shown, errorText(db.lastError())});
+            if (!error.empty())
+                db.rollback();
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return error;
+}
+
+} // namespace
+
 std::string create(const std::string& folder, const Settings& settings) {
     if (std::string error = check(settings); !error.empty())
         return error;
     if (folder.empty())
         return "Error: no facility folder given";
+    if (FacilityLocation::isServerUri(folder))
+        return createOnServer(folder, settings);
 
     const fs::path path(folder);
     std::error_code ec;

@@ -27,7 +27,9 @@ std::string check(const Settings& settings);
 // Whether the folder holds any of the four store files.
 bool exists(const std::string& folder);
 
-// Creates the folder when needed and writes the four store files into it.
+// Creates the folder when needed and writes the four store files into it;
+// given a server URI (postgresql://...), creates the four stores as tables
+// of that database instead, refusing one that holds a facility already.
 // Returns an empty text on success, otherwise an "Error: ..." text; then no
 // store file is left behind. A folder that already holds a store file is
 // refused and left untouched.

@@ -21,6 +21,8 @@ class QSqlDatabase;
 namespace vantora::db::schema {
 
 enum class Store { Members, Center, ChkIn, Reports };
+// Store files, or the tables of a database on a PostgreSQL server.
+enum class Engine { File, Server };
 enum class Kind { Long, Short, Byte, Text, Double, DateTime };
 
 struct Column {
@@ -49,6 +51,10 @@ inline constexpr int version = 1;
 // Marks a file as one of this system's stores (PRAGMA application_id).
 inline constexpr int applicationId = 0x56544E41;
 inline constexpr std::string_view keyColumn = "_key";
+// On a server: the table that marks each store with the mark and version a
+// file keeps in its header, and the collation of caseless compares.
+inline constexpr std::string_view storesTable = "\"_stores\"";
+inline constexpr const char* caselessCollation = "vantora_nocase";
 inline constexpr std::array<Store, 4> stores = {Store::Members, Store::Center, Store::ChkIn,
                                                 Store::Reports};
 
@@ -74,10 +80,16 @@ std::string fitText(std::string_view text, int limit);
 // "INTEGER", "TEXT" or "REAL".
 std::string_view sqlType(Kind kind);
 // CREATE TABLE and CREATE INDEX statements of a store, tables first.
-std::vector<std::string> statements(Store store);
+std::vector<std::string> statements(Store store, Engine engine = Engine::File);
+
+// Writes the tables, indexes, version and mark of `store` inside the caller's
+// transaction; an "Error: ..." text when the database holds the store
+// already or refuses a statement (the caller rolls back).
+std::string createTables(QSqlDatabase& db, Store store);
 
 // Writes the tables, indexes, version and mark of `store` into the open, empty
-// database in one transaction. Returns an empty text on success, otherwise an
+// database in one transaction (a file, or a database on a server, where a
+// store whose tables or mark exist is refused). Returns an empty text on success, otherwise an
 // "Error: ..." text and leaves the file as it was. A file that already holds
 // tables is refused.
 std::string create(QSqlDatabase& db, Store store);

@@ -1,0 +1,244 @@
+#include "serverconnection.h"
+
+#include "connection.h"
+#include "schema.h"
+
+#include "util/facilitylocation.h"
+#include "util/format.h"
+
+#include <QSqlDriver>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QUrl>
+#include <QVariant>
+
+#include <libpq-fe.h>
+
+#include <atomic>
+#include <map>
+
+namespace vantora::db::server {
+
+namespace {
+
+std::atomic<bool> g_reachable{true};
+
+PGconn* handle(const QSqlDatabase& db) {
+    if (!db.isValid() || db.driver() == nullptr)
+        return nullptr;
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() ||
+        (qstrcmp(v.typeName(), "PGconn*") != 0 && qstrcmp(v.typeName(), "pg_conn*") != 0))
+        return nullptr;
+    return *static_cast<PGconn* const*>(v.constData());
+}
+
+QString decoded(const QString& part) {
+    return QUrl::fromPercentEncoding(part.toUtf8());
+}
+
+} // namespace
+
+std::string configure(QSqlDatabase& db, const std::string& uri) {
+    const QString text = QString::fromStdString(uri);
+    const qsizetype schemeEnd = text.indexOf(QStringLiteral("://"));
+    if (schemeEnd < 0 || !FacilityLocation::isServerUri(uri))
+        return insert("Error: \"%1\" is not a server address (postgresql://user@host/database)",
+                      {FacilityLocation::withoutPassword(uri)});
+    QString rest = text.mid(schemeEnd + 3);
+    QString query;
+    if (const qsizetype q = rest.indexOf(QLatin1Char('?')); q >= 0) {
+        query = rest.mid(q + 1);
+        rest = rest.left(q);
+    }
+    QString authority = rest;
+    QString database;
+    if (const qsizetype slash = rest.indexOf(QLatin1Char('/')); slash >= 0) {
+        authority = rest.left(slash);
+        database = decoded(rest.mid(slash + 1));
+    }
+    QString host = authority;
+    if (const qsizetype at = authority.lastIndexOf(QLatin1Char('@')); at >= 0) {
+        const QString user = authority.left(at);
+        host = authority.mid(at + 1);
+        const qsizetype colon = user.indexOf(QLatin1Char(':'));
+        db.setUserName(decoded(colon >= 0 ? user.left(colon) : user));
+        if (colon >= 0)
+            db.setPassword(decoded(user.mid(colon + 1)));
+    }
+    int port = -1;
+    if (const qsizetype colon = host.lastIndexOf(QLatin1Char(':'));
+        colon >= 0 && !host.endsWith(QLatin1Char(']'))) {
+        bool ok = false;
+        port = host.mid(colon + 1).toInt(&ok);
+        if (!ok)
+            return insert("Error: the port of \"%1\" is not a number",
+                          {FacilityLocation::withoutPassword(uri)});
+        host = host.left(colon);
+    }
+    host = decoded(host);
+    QStringList options;
+    bool timeoutGiven = false;
+    for (const QString& pair : query.split(QLatin1Char('&'), Qt::SkipEmptyParts)) {
+        const qsizetype eq = pair.indexOf(QLatin1Char('='));
+        const QString key = decoded(eq >= 0 ? pair.left(eq) : pair);
+        const QString value = decoded(eq >= 0 ? pair.mid(eq + 1) : QString());
+        if (key == QLatin1String("host"))
+            host = value;
+        else if (key == QLatin1String("port"))
+            port = value.toInt();
+        else if (key == QLatin1String("user"))
+            db.setUserName(value);
+        else if (key == QLatin1String("password"))
+            db.setPassword(value);
+        else if (key == QLatin1String("dbname"))
+            database = value;
+        else {
+            timeoutGiven = timeoutGiven || key == QLatin1String("connect_timeout");
+            options << key + QLatin1Char('=') + value;
+        }
+    }
+    // A server that does not answer is noticed within seconds, not minutes.
+    if (!timeoutGiven)
+        options << QStringLiteral("connect_timeout=5");
+    if (database.isEmpty())
+        return insert("Error: \"%1\" names no database", {FacilityLocation::withoutPassword(uri)});
+    db.setHostName(host);
+    if (port > 0)
+        db.setPort(port);
+    db.setDatabaseName(database);
+    db.setConnectOptions(options.join(QLatin1Char(';')));
+    return {};
+}
+
+bool setUpSession(QSqlDatabase& db) {
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("SET lock_timeout = %1").arg(busyTimeout())) &&
+           q.exec(QStringLiteral("SET client_min_messages = warning"));
+}
+
+Opened open(const QString& name, const std::string& uri) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), name);
+    if (!db.isValid())
+        return {"Error: the PostgreSQL driver of Qt Sql is not available (install "
+                "libqt6sql6-psql)"};
+    if (std::string error = configure(db, uri); !error.empty())
+        return {error};
+    if (!db.open())
+        return {errorText(db.lastError()), true};
+    if (!setUpSession(db)) {
+        const std::string why = errorText(QSqlQuery(db).lastError());
+        db.close();
+        return {insert("Error: the database server of %1 refused the session settings: %2",
+                       {FacilityLocation::withoutPassword(uri), why})};
+    }
+    return {};
+}
+
+namespace {
+
+// The names of the stores' tables and columns by their lower-case form: the
+// files match names without regard to case, the server only quoted names
+// with their case.
+const std::map<QString, QString>& schemaNames() {
+    static const std::map<QString, QString> names = [] {
+        std::map<QString, QString> out;
+        auto add = [&](std::string_view name) {
+            const QString exact =
+                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            out.emplace(exact.toLower(), exact);
+        };
+        for (const schema::Table& t : schema::tables()) {
+            add(t.name);
+            for (const schema::Column& c : t.columns)
+                add(c.name);
+        }
+        return out;
+    }();
+    return names;
+}
+
+bool identifierStart(QChar c) {
+    return c.isLetter() || c == QLatin1Char('_');
+}
+
+bool identifierPart(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+} // namespace
+
+QString adapt(const QString& sql) {
+    const auto& names = schemaNames();
+    QString out;
+    out.reserve(sql.size() + 32);
+    const qsizetype n = sql.size();
+    for (qsizetype i = 0; i < n;) {
+        const QChar c = sql[i];
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            // A literal or a quoted name, copied whole ('' and "" escape).
+            qsizetype j = i + 1;
+            while (j < n) {
+                if (sql[j] == c) {
+                    if (j + 1 < n && sql[j + 1] == c) {
+                        j += 2;
+                        continue;
+                    }
+                    break;
+                }
+                ++j;
+            }
+            out += QStringView(sql).mid(i, j + 1 - i);
+            i = j + 1;
+        } else if (identifierStart(c) && (i == 0 || !identifierPart(sql[i - 1]))) {
+            qsizetype j = i + 1;
+            while (j < n && identifierPart(sql[j]))
+                ++j;
+            const QString word = sql.mid(i, j - i);
+            if (word.compare(QLatin1String("NOCASE"), Qt::CaseInsensitive) == 0) {
+                out += QLatin1String(schema::caselessCollation);
+            } else if (const auto it = names.find(word.toLower()); it != names.end()) {
+                out += QLatin1Char('"') + it->second + QLatin1Char('"');
+            } else {
+                out += word;
+            }
+            i = j;
+        } else {
+            out += c;
+            ++i;
+        }
+    }
+    return out;
+}
+
+bool transactionFailed(const QSqlDatabase& db) {
+    PGconn* conn = handle(db);
+    return conn != nullptr && PQtransactionStatus(conn) == PQTRANS_INERROR;
+}
+
+bool connectionLost(const QSqlDatabase& db) {
+    PGconn* conn = handle(db);
+    return conn == nullptr || PQstatus(conn) == CONNECTION_BAD;
+}
+
+bool lockTimedOut(const QSqlError& error) {
+    return error.nativeErrorCode() == QLatin1String("55P03");
+}
+
+void reportUnreachable(const std::string& uri, const std::string& why) {
+    const bool first = g_reachable.exchange(false);
+    reportError(insert("Error: the database server of %1 cannot be reached (%2). Work that was "
+                       "not saved must be entered again once it is back.",
+                       {FacilityLocation::withoutPassword(uri), why}),
+                first);
+}
+
+void reached() {
+    g_reachable = true;
+}
+
+bool reachable() {
+    return g_reachable;
+}
+
+} // namespace vantora::db::server
