@@ -1,5 +1,6 @@
 #include "connection.h"
 
+#include "networkfolder.h"
 #include "schema.h"
 #include "serverconnection.h"
 
@@ -509,6 +510,11 @@ std::shared_ptr<Store> openStore(const std::string& path) {
     }
     if (!fs::is_regular_file(file, ec) || ec) {
         reportError(insert("Error: \"%1\" is not a database file", {key}));
+        return nullptr;
+    }
+    if (const std::string network = network::folderFileSystem(file.parent_path().string());
+        !network.empty()) {
+        reportError(network::refusal(file.parent_path().string(), network));
         return nullptr;
     }
 

@@ -3,6 +3,7 @@
 
 #include "db/connection.h"
 #include "db/daosmmem.h"
+#include "db/networkfolder.h"
 
 #include "exportlines.h"
 #include "support/facility.h"
@@ -16,6 +17,7 @@
 #include <fstream>
 #include <functional>
 #include <string>
+#include <thread>
 
 using namespace vantora::test;
 
@@ -188,3 +190,42 @@ INSTANTIATE_TEST_SUITE_P(EveryReader, RestoreWithoutAStore,
                          kindTestName);
 
 } // namespace
+
+TEST(NetworkFolder, FileSystemsAreToldApartByTheirTypeNumber) {
+    const std::pair<unsigned long long, const char*> cases[] = {
+        {0x6969, "NFS"},
+        {0xFF534D42, "SMB/CIFS"},
+        {0xFE534D42, "SMB/CIFS"},
+        {0x517B, "SMB/CIFS"},
+        {0x01021997, "9P"},
+        {0xEF53, ""} /* ext4 */,
+        {0x01021994, ""} /* tmpfs */,
+        {0x58465342, ""} /* xfs */,
+    };
+    for (const auto& [type, name] : cases)
+        EXPECT_EQ(vantora::db::network::fileSystemName(type), name) << std::hex << type;
+    const TempDir local;
+    EXPECT_EQ(vantora::db::network::folderFileSystem(local.path().string()), "");
+}
+
+TEST(NetworkFolder, StoresThereAreRefusedWithTheServerOptionNamed) {
+    Facility facility;
+    if (facility.onServer())
+        GTEST_SKIP() << "store files only";
+    ASSERT_TRUE(addMember(1));
+    vantora::db::network::setProbe([](const std::string&) { return std::string("NFS"); });
+    // A connection opened before stays usable: the folder is examined when a
+    // store is first opened; a new thread opens its own.
+    std::thread([&] {
+        CDAOSmMem m;
+        EXPECT_EQ(m.OpenSet(true), 0);
+        EXPECT_TRUE(m.LastOpFailed());
+    }).join();
+    vantora::db::network::setProbe({});
+    ASSERT_EQ(facility.notices()->count(), 1u);
+    EXPECT_EQ(facility.notices()->last(),
+              vantora::db::network::refusal(
+                  std::filesystem::path(facility.dbFolder()).parent_path().string(), "NFS"));
+    EXPECT_NE(facility.notices()->last().find("vantora-setup --server"), std::string::npos);
+    EXPECT_EQ(facility.count("members.mdb", "SELECT count(*) FROM Members"), 1);
+}
