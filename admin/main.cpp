@@ -6,6 +6,7 @@
 #include "admin/view/passworddialog.h"
 
 #include "qtui/qtnoticehandler.h"
+#include "util/facilitylocation.h"
 #include "util/notice.h"
 #include "vantoapi/appinstance.h"
 
@@ -13,6 +14,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Where the facility keeps its stores and folders, read once.
+    vantora::FacilityLocation::install(vantora::FacilityLocation::fromEnvironment());
     QCoreApplication::setOrganizationName(QStringLiteral("Brisamo"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
     vantora::notice::ScopedHandler notices(

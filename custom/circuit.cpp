@@ -1,6 +1,7 @@
 #include "circuit.h"
 
 #include "util/efoledatetime.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 
@@ -48,15 +49,6 @@ bool readPair(const std::string& line, double& a, double& b) {
     return true;
 }
 
-std::string folderFromEnv(const char* name) {
-    const char* v = std::getenv(name);
-    if (!v || !*v)
-        return {};
-    std::string folder(v);
-    CEFFile::ParsePath(folder);
-    return folder;
-}
-
 void stop(const char* text) {
     vantora::notice::show(text, vantora::notice::Icon::None);
 }
@@ -68,12 +60,13 @@ CCircuit::CCircuit() {
 }
 
 bool CCircuit::Load() {
-    stationFolder_ = folderFromEnv("VANTO_STN");
+    const vantora::FacilityLocation location = vantora::FacilityLocation::current();
+    stationFolder_ = location.stationFolder();
     if (stationFolder_.empty()) {
         stop("Error: system environment variable \"VANTO_STN\" is not set");
         return false;
     }
-    weightFolder_ = folderFromEnv("VANTO_WT");
+    weightFolder_ = location.weightFolder();
     if (weightFolder_.empty()) {
         stop("Error: system environment variable \"VANTO_WT\" is not set");
         return false;

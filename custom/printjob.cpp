@@ -1,6 +1,7 @@
 #include "printjob.h"
 
 #include "util/efoledatetime.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 
 #include <QDir>
@@ -59,8 +60,8 @@ bool CPrintJob::Open(const std::string& title) {
     result_ = result::none;
     error_.clear();
     output_.clear();
-    const char* folder = std::getenv("VANTO_PRINT");
-    if (folder && *folder) {
+    const std::string folder = vantora::FacilityLocation::current().printFolder();
+    if (!folder.empty()) {
         const QDir dir(QString::fromStdString(folder));
         if (!dir.exists() && !QDir().mkpath(dir.absolutePath())) {
             Fail(result::failed,

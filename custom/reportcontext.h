@@ -9,13 +9,24 @@
 class CDAOMem;
 class CReportEngine;
 
+#include <string>
+
 struct CReportContext {
     CDAOCenter center;
     CDAODef defaults;
     CDAOBon bonuses;
 
     // Reads the three settings records; their values stay in the sets.
-    void Read();
+    // False after the message that names the first table without its
+    // record ("Error: could not retrieve data from center recordset."),
+    // which Error() keeps: reports drawn without it would show zeros.
+    bool Read();
+    bool Ready() const { return ready_; }
+    const std::string& Error() const { return error_; }
+
+private:
+    bool ready_ = false;
+    std::string error_;
 };
 
 // Finds the member of a request; when there is none, tells the engine as the

@@ -1,6 +1,7 @@
 #include "reportengine.h"
 
 #include "util/efoledatetime.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 
@@ -62,14 +63,10 @@ int mulDiv(int a, int b, int c) {
 CReportEngine::CReportEngine()
     : pen_(QBrush(Qt::black), 1, Qt::SolidLine), brush_(Qt::black, Qt::SolidPattern),
       hatchBrush_(Qt::black, Qt::BDiagPattern), greyBrush_(QColor(192, 192, 192)) {
-    const char* txt = std::getenv("VANTO_TXT");
-    if (!txt || !*txt) {
+    textFolder_ = vantora::FacilityLocation::current().textFolder();
+    if (textFolder_.empty())
         vantora::notice::show("Error: system environment variable \"VANTO_TXT\" is not set",
                               vantora::notice::Icon::None);
-    } else {
-        textFolder_ = txt;
-        CEFFile::ParsePath(textFolder_);
-    }
 }
 
 std::string CReportEngine::ReportTitle(int kind) {

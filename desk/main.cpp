@@ -4,12 +4,15 @@
 #include "desk/core/deskdocument.h"
 #include "desk/view/mainframe.h"
 #include "qtui/qtnoticehandler.h"
+#include "util/facilitylocation.h"
 #include "vantoapi/appinstance.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Where the facility keeps its stores and folders, read once.
+    vantora::FacilityLocation::install(vantora::FacilityLocation::fromEnvironment());
     QCoreApplication::setOrganizationName(QStringLiteral("Brisamo"));
     QCoreApplication::setApplicationName(QString::fromLatin1(CVantoraApp::Title));
     if (IsVANTOAppRunning(CVantoraApp::Title, true))

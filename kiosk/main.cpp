@@ -5,6 +5,7 @@
 #include "kiosk/touchframe.h"
 #include "kiosk/workoutqueue.h"
 #include "qtui/qtnoticehandler.h"
+#include "util/facilitylocation.h"
 #include "vantoapi/appinstance.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // Where the facility keeps its stores and folders, read once.
+    vantora::FacilityLocation::install(vantora::FacilityLocation::fromEnvironment());
     QCoreApplication::setOrganizationName(QStringLiteral("Brisamo"));
     QCoreApplication::setApplicationName(QStringLiteral("Vantora"));
     if (IsVANTOAppRunning(CMainFrame::Title, true))

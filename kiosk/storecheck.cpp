@@ -4,15 +4,16 @@
 #include "db/daoefset.h"
 #include "db/schema.h"
 #include "kiosk/gatherederrors.h"
-#include "util/efoledatetime.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include <unistd.h>
 
@@ -22,15 +23,24 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What keeps the kiosk from using one store file, as an "Error: ..." text;
-// empty when it is usable.
+// What keeps the kiosk from using one store, as an "Error: ..." text; empty
+// when it is usable.
 std::string Problem(const std::string& path, bool written) {
     {
         CGatheredErrors errors;
-        if (!db::openStore(path))
-            return errors.Any() ? "Error: " + errors.FirstReason()
-                                : insert("Error: cannot open the database file \"%1\"", {path});
+        if (!db::openStore(path)) {
+            if (errors.Any())
+                return "Error: " + errors.FirstReason();
+            std::string uri, store;
+            if (FacilityLocation::splitServerPath(path, uri, store))
+                return insert("Error: cannot open the store \"%1\" on %2",
+                              {store, FacilityLocation::withoutPassword(uri)});
+            return insert("Error: cannot open the database file \"%1\"", {path});
+        }
     }
+    // A server answers for its own tables and their rights.
+    if (FacilityLocation::isServerUri(path))
+        return {};
     // The engine finds a read-only file only at the first write; the file
     // and its folder (for the write-ahead log) must take writes.
     const std::string folder = fs::path(path).parent_path().string();
@@ -45,25 +55,29 @@ std::string Problem(const std::string& path, bool written) {
 } // namespace
 
 bool CheckStores() {
-    const char* folderVariable = std::getenv("VANTO_DB");
-    if (folderVariable == nullptr || *folderVariable == '\0') {
+    const FacilityLocation location = FacilityLocation::current();
+    if (!location.storesSet()) {
         notice::show(CDAOEFSet::MsgNoDB, notice::Icon::Exclamation);
         return false;
     }
-    std::string folder = folderVariable;
-    CEFFile::ParsePath(folder);
 
-    std::string problems;
+    // On a server the four stores share one database: a server that cannot
+    // be reached gives the same reason four times, told once.
+    std::vector<std::string> problems;
     for (const db::schema::Store kind : db::schema::stores) {
         const bool written = kind == db::schema::Store::Members || kind == db::schema::Store::ChkIn;
         const std::string problem =
-            Problem(folder + std::string(db::schema::fileName(kind)), written);
-        if (!problem.empty())
-            problems += (problems.empty() ? "" : "\n") + problem;
+            Problem(location.storePrefix() + std::string(db::schema::fileName(kind)), written);
+        if (!problem.empty() &&
+            std::find(problems.begin(), problems.end(), problem) == problems.end())
+            problems.push_back(problem);
     }
     if (problems.empty())
         return true;
-    notice::show(problems, notice::Icon::Exclamation);
+    std::string text;
+    for (const std::string& problem : problems)
+        text += (text.empty() ? "" : "\n") + problem;
+    notice::show(text, notice::Icon::Exclamation);
     return false;
 }
 

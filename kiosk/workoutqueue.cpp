@@ -5,6 +5,7 @@
 #include "kiosk/gatherederrors.h"
 #include "util/format.h"
 #include "util/notice.h"
+#include "vantoapi/appinstance.h"
 
 #include <QSaveFile>
 #include <QString>
@@ -14,7 +15,6 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
@@ -67,11 +67,16 @@ bool IsStored(CDAOWk& wk, const CWorkout& w) {
 
 CWorkoutQueue::CWorkoutQueue(std::string journalPath) : journal_(std::move(journalPath)) {}
 
+std::string CWorkoutQueue::JournalFolder(const vantora::FacilityLocation& location) {
+    if (!location.onServer())
+        return location.storesSet() ? location.stores() : std::string("./");
+    // The journal must outlive a server that cannot be reached: it stays on
+    // this computer.
+    return CAppInstance::localDataFolder();
+}
+
 std::string CWorkoutQueue::DefaultJournalPath() {
-    const char* db = std::getenv("VANTO_DB");
-    std::string folder = db && *db ? std::string(db) : std::string(".");
-    if (folder.back() != '/')
-        folder += '/';
+    const std::string folder = JournalFolder(vantora::FacilityLocation::current());
     std::string host = QSysInfo::machineHostName().toStdString();
     for (char& c : host)
         if (!std::isalnum(static_cast<unsigned char>(c)) && c != '-')
@@ -186,11 +191,16 @@ int CWorkoutQueue::FlushWorkouts() {
         // The errors of one attempt are told in one message.
         CGatheredErrors errors;
         CDAOWk wk;
-        if (const auto store = vantora::db::openStore(wk.GetDefaultDBName())) {
+        const std::string path = wk.GetDefaultDBName();
+        // A server's commit is durable when it returns; a store file's
+        // needs a full sync.
+        const bool file = !vantora::FacilityLocation::isServerUri(path);
+        if (const auto store = vantora::db::openStore(path)) {
             // With synchronous=NORMAL a commit reaches the disk only at the
             // next checkpoint; a workout leaves the journal only once its
             // commit is on disk, so these commits wait for a full sync.
-            store->exec(QStringLiteral("PRAGMA synchronous = FULL"));
+            if (file)
+                store->exec(QStringLiteral("PRAGMA synchronous = FULL"));
             while (!queue_.empty() && !errors.Any() && store->lock()) {
                 const std::size_t chunk = std::min(queue_.size(), FlushChunk);
                 std::size_t done = 0;
@@ -224,7 +234,8 @@ int CWorkoutQueue::FlushWorkouts() {
                 Rewrite();
             }
             wk.Op(CDAOEFSet::opClose);
-            store->exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
+            if (file)
+                store->exec(QStringLiteral("PRAGMA synchronous = NORMAL"));
         }
         failed = errors.Any();
         reason = errors.FirstReason();

@@ -8,6 +8,7 @@
 // not written twice.
 
 #include "db/workout.h"
+#include "util/facilitylocation.h"
 
 #include <string>
 #include <vector>
@@ -17,8 +18,12 @@ public:
     // `journalPath` empty: no journal (the queue lives in memory only).
     explicit CWorkoutQueue(std::string journalPath);
 
-    // The journal of this computer's kiosk in the database folder.
+    // The journal of this computer's kiosk in JournalFolder().
     static std::string DefaultJournalPath();
+    // Beside the store files, or, when the stores are on a server, in this
+    // computer's local data folder of the program (created when missing),
+    // where it survives the server being away. Ends in '/'.
+    static std::string JournalFolder(const vantora::FacilityLocation& location);
 
     // Appends a copy of the workout and journals it. False, after an
     // "Error: ..." notice, when the journal cannot be written; the workout is

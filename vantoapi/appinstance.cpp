@@ -1,6 +1,8 @@
 #include "vantoapi/appinstance.h"
 
+#include <QDir>
 #include <QLocalSocket>
+#include <QStandardPaths>
 
 #include <cstdlib>
 
@@ -88,6 +90,12 @@ bool CAppInstance::postQuit(const std::string& title, int timeoutMs) {
 CAppInstance& CAppInstance::process() {
     static CAppInstance instance;
     return instance;
+}
+
+std::string CAppInstance::localDataFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    QDir().mkpath(folder);
+    return folder.toStdString() + '/';
 }
 
 bool IsVANTOAppRunning(const std::string& title, bool const& claim) {

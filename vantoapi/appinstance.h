@@ -36,6 +36,13 @@ public:
     // The instance this process uses through the free functions below.
     static CAppInstance& process();
 
+    // This computer's folder of the program's own files, kept apart from the
+    // stores (the kiosk's workout journal, the report server's note of
+    // printed requests when the stores are on a server); named after the
+    // organisation and application names, created when missing, ending in
+    // '/'. A folder that cannot be created is reported by the first write.
+    static std::string localDataFolder();
+
 Q_SIGNALS:
     // A quit request arrived from another program.
     void quitRequested();

@@ -3,9 +3,8 @@
 #include "db/settingsrecord.h"
 
 #include "db/daocenter.h"
+#include "util/facilitylocation.h"
 #include "util/notice.h"
-
-#include <cstdlib>
 
 using namespace vantora;
 
@@ -13,8 +12,7 @@ bool CPasswordGate::Verify(const Prompt& prompt) {
     // Without the store folder every record set would report the missing
     // variable again, and the read would fail with a message of its own: say
     // it once and end. (The backup folder is not used here.)
-    const char* folder = std::getenv("VANTO_DB");
-    if (folder == nullptr || *folder == '\0') {
+    if (!FacilityLocation::current().storesSet()) {
         notice::show(CDAOEFSet::MsgNoDB, notice::Icon::Exclamation);
         return false;
     }

@@ -5,6 +5,7 @@
 // be printed.
 
 #include "companions/repserve/reportserver.h"
+#include "util/facilitylocation.h"
 #include "vantoapi/appinstance.h"
 
 #include <QGuiApplication>
@@ -49,6 +50,8 @@ int main(int argc, char* argv[]) {
         !std::getenv("WAYLAND_DISPLAY"))
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QGuiApplication app(argc, argv);
+    // Where the facility keeps its stores and folders, read once.
+    vantora::FacilityLocation::install(vantora::FacilityLocation::fromEnvironment());
     QGuiApplication::setApplicationName(QString::fromLatin1(kTitle));
 
     if (once) {

@@ -1,6 +1,8 @@
 #include "reportserver.h"
 
 #include "db/daoreport.h"
+#include "util/format.h"
+#include "vantoapi/appinstance.h"
 
 #include <cstdio>
 #include <fstream>
@@ -41,15 +43,22 @@ CReportServer::CReportServer(std::ostream& log, std::string printedRecord)
     : log_(log),
       notices_(std::make_unique<vantora::notice::ScopedHandler>(std::make_shared<OncePerRun>(log))),
       report_(std::make_unique<CReport>()), printedRecord_(std::move(printedRecord)) {
-    if (printedRecord_.empty()) {
-        CDAOReport queue;
-        if (!queue.GetDBPath().empty())
-            printedRecord_ = queue.GetDBPath() + "reports.printed";
-    }
+    if (printedRecord_.empty())
+        printedRecord_ = DefaultPrintedRecord(vantora::FacilityLocation::current());
     ReadPrinted();
 }
 
 CReportServer::~CReportServer() = default;
+
+std::string CReportServer::DefaultPrintedRecord(const vantora::FacilityLocation& location) {
+    if (!location.storesSet())
+        return {};
+    // A server has no folder of its own for the note: it stays with this
+    // computer's report server.
+    const std::string folder =
+        location.onServer() ? CAppInstance::localDataFolder() : location.stores();
+    return folder + PrintedRecordName;
+}
 
 void CReportServer::ReadPrinted() {
     std::ifstream in(printedRecord_);
@@ -84,6 +93,11 @@ CReportServer::Pass CReportServer::ProcessQueue() {
         }
         return pass;
     }
+    // A report drawn without the facility's settings would show zeros for
+    // them: until they can be read (again at each pass) requests wait.
+    if (!report_->GetContext().Ready())
+        report_ = std::make_unique<CReport>();
+    const std::string& unready = report_->GetContext().Error();
     const std::map<Key, int> before = printed_;
     auto logKept = [&](const std::string& line) {
         if (!kept_.count(line))
@@ -110,6 +124,13 @@ CReportServer::Pass CReportServer::ProcessQueue() {
                 printed_.erase(it);
             ++pass.printed;
             remove(key);
+            continue;
+        }
+        if (!report_->GetContext().Ready()) {
+            ++pass.kept;
+            logKept(vantora::insert("%1 (kind %2, id %3); request kept",
+                                    {unready, static_cast<long>(queue.ltype), queue.lid}));
+            queue.Op(CDAOEFSet::opMoveNext);
             continue;
         }
         // The request's values are copied: printing may change them.

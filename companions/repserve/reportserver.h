@@ -2,11 +2,12 @@
 // The report server's work: print the queued report requests of the Reports
 // table, oldest first, and remove each one that is done. A request that
 // cannot be printed now (no printer, a failed job, a store that cannot be
-// read) stays queued and is logged once with its reason, so it is printed
-// when the cause is gone. A printed request that cannot be removed is
-// remembered, so it is removed later and never printed twice.
+// read, the facility's settings records missing) stays queued and is logged once with its reason,
+// so it is printed when the cause is gone. A printed request that cannot be removed is remembered,
+// so it is removed later and never printed twice.
 
 #include "custom/report.h"
+#include "util/facilitylocation.h"
 #include "util/notice.h"
 
 #include <map>
@@ -23,10 +24,12 @@ public:
         int kept = 0;    // could not be printed: still queued
     };
 
+    static constexpr const char* PrintedRecordName = "reports.printed";
+
     // Messages about requests go to log, one line each; so do the notices
     // of the stores, each text once per run. printedRecord names the file
     // that remembers printed requests that could not be removed; by default
-    // "reports.printed" beside the report queue.
+    // DefaultPrintedRecord() of the facility's location.
     explicit CReportServer(std::ostream& log, std::string printedRecord = {});
     ~CReportServer();
 
@@ -35,6 +38,11 @@ public:
     Pass ProcessQueue();
 
     CReport& Report() { return *report_; }
+
+    // "reports.printed" beside the store files, or, when the stores are on a
+    // server, in this computer's local data folder of the report server;
+    // empty when the stores are not named.
+    static std::string DefaultPrintedRecord(const vantora::FacilityLocation& location);
 
 private:
     // The values of a request, as one line of text.

@@ -14,11 +14,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -26,36 +24,36 @@ using vantora::insert;
 
 namespace {
 
-std::string Folder(const char* variable) {
-    const char* value = std::getenv(variable);
-    if (value == nullptr || *value == '\0')
-        return {};
-    std::string folder = value;
-    if (folder.back() != '/')
-        folder += '/';
-    return folder;
+using vantora::FacilityLocation;
+
+bool SameLocation(const FacilityLocation& a, const FacilityLocation& b) {
+    return a.stores() == b.stores() && a.backFolder() == b.backFolder() &&
+           a.textFolder() == b.textFolder() && a.stationFolder() == b.stationFolder() &&
+           a.weightFolder() == b.weightFolder() && a.printFolder() == b.printFolder();
 }
 
-// Sets an environment variable for the life of the guard.
-class EnvOverride {
+// Points the record sets at another location for the life of the guard. The
+// location they saw before comes back: the installed one, or, when it was
+// the environment's, the environment read afresh.
+class InstalledLocation {
 public:
-    EnvOverride(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        setenv(name, value.c_str(), 1);
+    explicit InstalledLocation(const FacilityLocation& location)
+        : previous_(FacilityLocation::current()),
+          wasEnvironment_(SameLocation(previous_, FacilityLocation::fromEnvironment())) {
+        FacilityLocation::install(location);
     }
-    ~EnvOverride() {
-        if (old_)
-            setenv(name_, old_->c_str(), 1);
+    ~InstalledLocation() {
+        if (wasEnvironment_)
+            FacilityLocation::uninstall();
         else
-            unsetenv(name_);
+            FacilityLocation::install(previous_);
     }
-    EnvOverride(const EnvOverride&) = delete;
-    EnvOverride& operator=(const EnvOverride&) = delete;
+    InstalledLocation(const InstalledLocation&) = delete;
+    InstalledLocation& operator=(const InstalledLocation&) = delete;
 
 private:
-    const char* name_;
-    std::optional<std::string> old_;
+    FacilityLocation previous_;
+    bool wasEnvironment_;
 };
 
 struct SqliteCloser {
@@ -76,7 +74,11 @@ SqliteHandle OpenFile(const std::string& path, int flags, std::string& error) {
 
 } // namespace
 
-CBackupRun::CBackupRun() : dbFolder_(Folder("VANTO_DB")), backFolder_(Folder("VANTO_BACK")) {}
+CBackupRun::CBackupRun() : CBackupRun(FacilityLocation::current()) {}
+
+CBackupRun::CBackupRun(const FacilityLocation& location)
+    : location_(location), dbFolder_(location.onServer() ? std::string() : location.stores()),
+      backFolder_(location.backFolder()) {}
 
 std::vector<std::string> CBackupRun::StoreNames() {
     return {"members.mdb", "center.mdb", "chkin.mdb", "reports.mdb"};
@@ -89,7 +91,11 @@ std::string CBackupRun::Summary() const {
     std::string text = "Backed up";
     for (std::size_t i = 0; i < counts_.size() && i < 4; ++i)
         text += insert("%1 %2 %3", {i == 0 ? "" : ",", counts_[i], kinds[i]});
-    return text + " into " + backFolder_ + "; snapshot " + snapshot_;
+    text += " into " + backFolder_;
+    if (location_.onServer())
+        return text + "; no snapshot: the stores are on the server " + location_.shownStores() +
+               ", whose own backups are its snapshots";
+    return text + "; snapshot " + snapshot_;
 }
 
 bool CBackupRun::Fail(const std::string& why) {
@@ -104,8 +110,8 @@ bool CBackupRun::Run(CProgress& progress) {
     files_.clear();
     counts_.clear();
     snapshot_.clear();
-    if (dbFolder_.empty() || backFolder_.empty()) {
-        Fail(dbFolder_.empty() ? CDAOEFSet::MsgNoDB : CDAOEFSet::MsgNoBack);
+    if (!location_.storesSet() || backFolder_.empty()) {
+        Fail(!location_.storesSet() ? CDAOEFSet::MsgNoDB : CDAOEFSet::MsgNoBack);
         Log();
         return false;
     }
@@ -113,17 +119,23 @@ bool CBackupRun::Run(CProgress& progress) {
     CEFOleDateTime now;
     now.Current();
     const std::string stamp = now.Format("%Y%m%d-%H%M%S");
-    const std::string snapshots = backFolder_ + SnapshotFolder + '/';
+    // Staged where the snapshot goes, so that it moves there by a rename; a
+    // server's export files have no snapshot beside them.
+    const std::string parent =
+        location_.onServer() ? backFolder_ : backFolder_ + SnapshotFolder + '/';
     const std::string staging =
-        snapshots + ".partial-" + stamp + "-" + std::to_string(::getpid()) + '/';
+        parent + ".partial-" + stamp + "-" + std::to_string(::getpid()) + '/';
     std::error_code ec;
     fs::create_directories(staging + "export", ec);
     bool done = false;
     if (ec)
         Fail(insert("Error: cannot create the folder \"%1\": %2", {staging, ec.message()}));
+    else if (location_.onServer())
+        done = WriteExports(location_, staging + "export/", progress) && Publish(staging, stamp);
     else
         done = TakeSnapshot(staging, progress) &&
-               WriteExports(staging, staging + "export/", progress) && Publish(staging, stamp);
+               WriteSnapshotExports(staging, staging + "export/", progress) &&
+               Publish(staging, stamp);
     if (!done)
         fs::remove_all(staging, ec); // only what this run wrote
     else
@@ -166,10 +178,19 @@ bool CBackupRun::TakeSnapshot(const std::string& folder, CProgress& progress) {
     return true;
 }
 
-bool CBackupRun::WriteExports(const std::string& snapshot, const std::string& staging,
+bool CBackupRun::WriteSnapshotExports(const std::string& snapshot, const std::string& staging,
+                                      CProgress& progress) {
+    FacilityLocation copy = location_;
+    copy.setStores(snapshot);
+    const bool ok = WriteExports(copy, staging, progress);
+    for (const std::string& name : StoreNames())
+        vantora::db::closeStore(snapshot + name);
+    return ok;
+}
+
+bool CBackupRun::WriteExports(const FacilityLocation& stores, const std::string& staging,
                               CProgress& progress) {
-    // The export files are read from the snapshot just taken.
-    EnvOverride db("VANTO_DB", snapshot);
+    InstalledLocation installed(stores);
     CDAOMem members;
     CDAOWk workouts;
     CDAOEval evaluations;
@@ -194,7 +215,12 @@ bool CBackupRun::WriteExports(const std::string& snapshot, const std::string& st
     for (const Export& e : exports) {
         const std::string path = staging + fs::path(e.name).filename().string();
         int written = 0;
-        if (!e.set.IsOpen() || !CRecordBackup::ExportSet(e.set, path, progress, e.text, written)) {
+        if (!e.set.IsOpen()) {
+            ok = Fail(insert("Error: cannot read the stores %1 to back them up",
+                             {stores.shownStores()}));
+            break;
+        }
+        if (!CRecordBackup::ExportSet(e.set, path, progress, e.text, written)) {
             ok = Fail(insert("Error: cannot write the export file \"%1\" (the disk may be full "
                              "or the folder read-only)",
                              {path}));
@@ -205,8 +231,6 @@ bool CBackupRun::WriteExports(const std::string& snapshot, const std::string& st
     }
     for (const Export& e : exports)
         e.set.Op(CDAOEFSet::opClose);
-    for (const std::string& name : StoreNames())
-        vantora::db::closeStore(snapshot + name);
     return ok;
 }
 
@@ -220,8 +244,9 @@ bool CBackupRun::Publish(const std::string& staging, const std::string& stamp) {
                 insert("Error: the export file \"%1\" exists already; it is kept", {target}));
         targets.push_back(target);
     }
-    const std::string snapshot = backFolder_ + SnapshotFolder + '/' + stamp;
-    if (fs::exists(snapshot, ec))
+    const std::string snapshot =
+        location_.onServer() ? std::string() : backFolder_ + SnapshotFolder + '/' + stamp;
+    if (!snapshot.empty() && fs::exists(snapshot, ec))
         return Fail(insert("Error: the snapshot \"%1\" exists already; it is kept", {snapshot}));
     for (std::size_t i = 0; i < files_.size(); ++i) {
         fs::rename(files_[i], targets[i], ec);
@@ -234,6 +259,11 @@ bool CBackupRun::Publish(const std::string& staging, const std::string& stamp) {
         }
     }
     fs::remove_all(staging + "export", ec);
+    if (snapshot.empty()) {
+        fs::remove_all(staging, ec);
+        files_ = targets;
+        return true;
+    }
     fs::rename(staging, snapshot, ec);
     if (ec) {
         const std::string why = ec.message();

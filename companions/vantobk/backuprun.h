@@ -5,11 +5,14 @@
 // default names from that snapshot, so that files and snapshot agree, and
 // only then moves them into the backup folder: the export files beside the
 // earlier ones, the snapshot into "snapshots/<date and time>". The ten
-// newest snapshots are kept. A run that fails removes only what it wrote
-// itself and says why; earlier backups stay untouched. Every run adds its
-// outcome to "vantobk.log" in the backup folder.
+// newest snapshots are kept. When the stores are on a server there is no
+// file to copy: the export files are read from the server's tables, and the
+// server's own backups are the snapshots. A run that fails removes only what
+// it wrote itself and says why; earlier backups stay untouched. Every run
+// adds its outcome to "vantobk.log" in the backup folder.
 
 #include "desk/core/progress.h"
+#include "util/facilitylocation.h"
 
 #include <string>
 #include <vector>
@@ -21,8 +24,9 @@ public:
     static constexpr const char* LogName = "vantobk.log";
     static constexpr const char* SnapshotFolder = "snapshots";
 
-    // Folders from VANTO_DB and VANTO_BACK.
+    // The stores and the backup folder of the facility's location.
     CBackupRun();
+    explicit CBackupRun(const vantora::FacilityLocation& location);
 
     // Runs the backup; false after Error() says why.
     bool Run(CProgress& progress);
@@ -42,11 +46,18 @@ public:
 private:
     bool Fail(const std::string& why);
     bool TakeSnapshot(const std::string& folder, CProgress& progress);
-    bool WriteExports(const std::string& snapshot, const std::string& staging, CProgress& progress);
+    // Writes the export files of the stores of a location.
+    bool WriteExports(const vantora::FacilityLocation& stores, const std::string& staging,
+                      CProgress& progress);
+    // The same, read from the snapshot just taken, so that files and
+    // snapshot agree.
+    bool WriteSnapshotExports(const std::string& snapshot, const std::string& staging,
+                              CProgress& progress);
     bool Publish(const std::string& staging, const std::string& stamp);
     void Prune();
     void Log() const;
 
+    vantora::FacilityLocation location_;
     std::string dbFolder_, backFolder_;
     std::string error_;
     std::string snapshot_;

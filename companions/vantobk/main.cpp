@@ -7,6 +7,7 @@
 #include "companions/vantobk/backuprun.h"
 #include "companions/vantobk/backupwindow.h"
 #include "qtui/qtnoticehandler.h"
+#include "util/facilitylocation.h"
 #include "vantoapi/appinstance.h"
 
 #include <QApplication>
@@ -34,6 +35,8 @@ int main(int argc, char* argv[]) {
         else
             return usage();
     }
+    // Where the facility keeps its stores and folders, read once.
+    vantora::FacilityLocation::install(vantora::FacilityLocation::fromEnvironment());
 
     if (once) {
         QCoreApplication app(argc, argv);

@@ -1,5 +1,7 @@
 #include "desk/core/deskapplication.h"
 
+#include "db/connection.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 #include "vantoapi/appinstance.h"
@@ -11,8 +13,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 
-#include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace {
 
@@ -58,9 +60,11 @@ void CVantoraApp::WriteOptions(QSettings& settings) const {
 }
 
 bool CVantoraApp::CheckFolders() {
-    for (const char* name : {"VANTO_DB", "VANTO_BACK"}) {
-        const char* value = std::getenv(name);
-        if (value == nullptr || *value == '\0') {
+    const vantora::FacilityLocation location = vantora::FacilityLocation::current();
+    const std::pair<const char*, bool> folders[] = {{"VANTO_DB", location.storesSet()},
+                                                    {"VANTO_BACK", !location.backFolder().empty()}};
+    for (const auto& [name, set] : folders) {
+        if (!set) {
             vantora::notice::show(std::string("Error: system environment variable \"") + name +
                                       "\" is not set",
                                   vantora::notice::Icon::Exclamation);
@@ -68,8 +72,18 @@ bool CVantoraApp::CheckFolders() {
         }
     }
     // Without a store each record set would report it; once is enough.
-    for (const char* store : {"center.mdb", "members.mdb", "chkin.mdb", "reports.mdb"}) {
-        const std::filesystem::path file = std::filesystem::path(std::getenv("VANTO_DB")) / store;
+    constexpr const char* stores[] = {"center.mdb", "members.mdb", "chkin.mdb", "reports.mdb"};
+    if (location.onServer()) {
+        // The stores are tables of one database: the first that does not
+        // open has said why (the server unreachable, a table missing).
+        for (const char* store : stores) {
+            if (!vantora::db::openStore(location.storePrefix() + store))
+                return false;
+        }
+        return true;
+    }
+    for (const char* store : stores) {
+        const std::filesystem::path file = std::filesystem::path(location.stores()) / store;
         std::error_code error;
         if (!std::filesystem::is_regular_file(file, error)) {
             vantora::notice::show(

@@ -5,6 +5,7 @@
 #include "desk/core/progress.h"
 
 #include "custom/reportdc.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 
@@ -78,13 +79,9 @@ std::string TakeFitting(const CReportDC& dc, std::string& line, int width) {
 } // namespace
 
 CLetterTemplates::CLetterTemplates() {
-    const char* txt = std::getenv("VANTO_TXT");
-    if (!txt || !*txt) {
+    folder_ = FacilityLocation::current().textFolder();
+    if (folder_.empty())
         notice::show(MsgNoFolder, notice::Icon::Exclamation);
-        return;
-    }
-    folder_ = txt;
-    CEFFile::ParsePath(folder_);
 }
 
 std::string CLetterTemplates::BodyPath(int index) const {

@@ -8,6 +8,7 @@
 #include "desk/core/deskapplication.h"
 #include "desk/core/deskdocument.h"
 #include "desk/core/progress.h"
+#include "util/facilitylocation.h"
 #include "util/format.h"
 #include "util/notice.h"
 
@@ -111,7 +112,17 @@ std::string CStoreCompaction::OldName(const std::string& path) {
     return path + ".old";
 }
 
+bool CStoreCompaction::OnServer() {
+    const FacilityLocation location = FacilityLocation::current();
+    if (!location.onServer())
+        return false;
+    notice::show(insert(MsgOnServer, {location.shownStores()}), notice::Icon::Information);
+    return true;
+}
+
 bool CStoreCompaction::CompactDatabase() {
+    if (OnServer())
+        return false;
     if (notice::ask(MsgQuestion, notice::Buttons::OkCancel, notice::Icon::Exclamation) !=
         notice::Answer::Ok)
         return false;
@@ -141,6 +152,8 @@ bool CStoreCompaction::TakeOver(const std::string& path, int waitMs, std::string
 }
 
 bool CStoreCompaction::CompactStores() {
+    if (OnServer())
+        return false;
     const std::vector<std::string> stores = StoreFiles();
     for (const std::string& path : stores) {
         if (path.empty())

@@ -5,7 +5,9 @@
 // previous ".old" copy is removed, the file moves to ".old" with any side
 // files, and a compacted copy is written under the store's own name. The
 // ".old" file stays a complete store. While another program still has any of
-// the stores open, nothing is changed and the user is told why.
+// the stores open, nothing is changed and the user is told why. Stores on a
+// database server are the server's to keep: there nothing is changed, and
+// the user is told so.
 
 #include <string>
 #include <vector>
@@ -45,10 +47,15 @@ public:
         "Error: another program still has the database file \"%1\" open.\nStop VantoraTouch on "
         "every check-in station, every Report Server and every other\nVantora program, then "
         "compact again. Nothing was changed.";
+    static constexpr const char* MsgOnServer =
+        "The stores are on the database server %1, which keeps its tables compact itself.\n"
+        "Nothing was changed.";
     static constexpr const char* MsgFailed =
         "Error: the database file \"%1\" could not be compacted: %2\nThe file was left as it was.";
 
 private:
+    // True, after MsgOnServer, when the stores are on a server.
+    static bool OnServer();
     // Whether no other program has the store open; leaves the store
     // checkpointed into its main file, without side files.
     static bool TakeOver(const std::string& path, int waitMs, std::string& why);

@@ -10,6 +10,7 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <filesystem>
@@ -207,6 +208,35 @@ TEST_F(ServerOnFacility, AnUnsetFolderVariableIsLoggedOncePerRun) {
     CReportServer server(log);
     EXPECT_EQ(server.ProcessQueue().printed, 2);
     EXPECT_EQ(log.str(), "Error: system environment variable \"VANTO_TXT\" is not set\n");
+}
+
+TEST_F(ServerOnFacility, RequestsWaitWhileTheFacilitySettingsCannotBeRead) {
+    ASSERT_TRUE(f.exec("center.mdb", "CREATE TABLE Saved AS SELECT * FROM Defaults"));
+    ASSERT_TRUE(f.exec("center.mdb", "DELETE FROM Defaults"));
+    addRequest(f, 1, 0);
+    std::ostringstream log;
+    CReportServer server(log);
+    EXPECT_EQ(server.ProcessQueue().kept, 1);
+    EXPECT_EQ(server.ProcessQueue().kept, 1);
+    EXPECT_EQ(log.str(), "Error: could not retrieve data from defaults recordset.\n"
+                         "Error: could not retrieve data from defaults recordset. (kind 1, id 0); "
+                         "request kept\n");
+    EXPECT_TRUE(pdfs().empty());
+    // The record back, the request prints at the next pass.
+    ASSERT_TRUE(f.exec("center.mdb", "INSERT INTO Defaults SELECT * FROM Saved"));
+    EXPECT_EQ(server.ProcessQueue().printed, 1);
+    EXPECT_EQ(queued(), 0);
+}
+
+TEST(ReportServerNote, LiesBesideTheStoresOrOnThisComputerWhenTheyAreOnAServer) {
+    QStandardPaths::setTestModeEnabled(true);
+    vantora::FacilityLocation location;
+    EXPECT_EQ(CReportServer::DefaultPrintedRecord(location), "");
+    location.setStores("/srv/gym");
+    EXPECT_EQ(CReportServer::DefaultPrintedRecord(location), "/srv/gym/reports.printed");
+    location.setStores("postgresql://desk@db.example/gym");
+    EXPECT_EQ(CReportServer::DefaultPrintedRecord(location),
+              CAppInstance::localDataFolder() + "reports.printed");
 }
 
 TEST_F(ServerOnFacility, ServingProgramPrintsWhatIsQueuedAndQuitsWhenAsked) {

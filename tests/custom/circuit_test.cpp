@@ -1,6 +1,7 @@
 #include "custom/circuit.h"
 
 #include "support/testsupport.h"
+#include "util/facilitylocation.h"
 
 #include <gtest/gtest.h>
 
@@ -194,6 +195,19 @@ TEST(CircuitEnvironment, UnsetWeightFolderStopsBeforeTheFiles) {
     EXPECT_EQ(notices->texts(), std::vector<std::string>{
                                     "Error: system environment variable \"VANTO_WT\" is not set"});
     EXPECT_EQ(c.GetStationFolder(), stn.folder());
+}
+
+TEST(CircuitEnvironment, TheInstalledLocationIsReadNotTheEnvironment) {
+    Notices notices;
+    TempDir stn, wt;
+    ScopedEnv stnSet("VANTO_STN", stn.path().c_str());
+    ScopedEnv wtSet("VANTO_WT", wt.path().c_str());
+    vantora::FacilityLocation::install(vantora::FacilityLocation::fromEnvironment());
+    ScopedEnv stnGone("VANTO_STN", nullptr);
+    CCircuit c;
+    vantora::FacilityLocation::uninstall();
+    EXPECT_EQ(c.GetStationFolder(), stn.folder());
+    EXPECT_EQ(notices->texts(), std::vector<std::string>{"Error: cannot open station names file"});
 }
 
 TEST(ShippedCircuit, HasTwentyFourStationsAndEveryWorkWeightTable) {

@@ -9,6 +9,7 @@
 #include "support/faultydisk.h"
 
 #include <QSqlDriver>
+#include <QStandardPaths>
 #include <QVariant>
 
 #include <gtest/gtest.h>
@@ -143,4 +144,19 @@ TEST(WorkoutQueueFlush, AKioskKilledRightAfterTheCommitStillHasItsVisitsJournale
     EXPECT_EQ(Stored(f), 3);
     EXPECT_FALSE(std::filesystem::exists(journal));
     EXPECT_EQ(f.notices().count(), 0u);
+}
+
+TEST(WorkoutJournal, LiesBesideTheStoreFilesOrOnThisComputerWhenTheStoresAreOnAServer) {
+    QStandardPaths::setTestModeEnabled(true);
+    vantora::FacilityLocation files;
+    files.setStores("/srv/gym");
+    EXPECT_EQ(CWorkoutQueue::JournalFolder(files), "/srv/gym/");
+
+    vantora::FacilityLocation server;
+    server.setStores("postgresql://desk@db.example/gym");
+    const std::string local = CWorkoutQueue::JournalFolder(server);
+    EXPECT_EQ(local,
+              QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation).toStdString() +
+                  "/");
+    EXPECT_TRUE(std::filesystem::is_directory(local)) << local;
 }
