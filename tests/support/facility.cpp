@@ -1,6 +1,7 @@
 #include "support/facility.h"
 
 #include "db/facility.h"
+#include "db/serverconnection.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -17,39 +18,58 @@ namespace vantora::test {
 
 namespace {
 
-// Runs sql on the store and hands the query to `use` while the connection is
-// open; false (after a test failure) when the file cannot be opened or the
-// statement fails.
-template <typename Use> bool runSql(const std::string& path, const std::string& sql, Use use) {
+// Hands the query to `use` after running sql on an open connection; false
+// (after a test failure) when the statement fails. The server gets the SQL
+// of the store files in its own names, as the record sets give it.
+template <typename Use>
+bool runOn(QSqlDatabase& db, const std::string& where, const std::string& sql, bool onServer,
+           Use& use) {
+    QSqlQuery query(db);
+    const QString text = QString::fromStdString(sql);
+    if (!query.exec(onServer ? db::server::adapt(text) : text)) {
+        ADD_FAILURE() << "SQL failed on " << where << ": " << sql << ": "
+                      << query.lastError().text().toStdString();
+        return false;
+    }
+    use(query);
+    return true;
+}
+
+QString nextConnectionName() {
     static std::atomic<int> serial{0};
-    const QString connection = QStringLiteral("vantora-test-facility-%1").arg(++serial);
+    return QStringLiteral("vantora-test-facility-%1").arg(++serial);
+}
+
+} // namespace
+
+template <typename Use>
+bool Facility::run(const std::string& store, const std::string& sql, Use use) const {
+    const QString connection = nextConnectionName();
+    const std::string where = onServer() ? scratch_->uri() : storePath(store);
     bool ok = false;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setDatabaseName(QString::fromStdString(path));
-        // Waits for a write lock that the code under test may hold a moment.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open()) {
-            ADD_FAILURE() << "cannot open " << path << ": " << db.lastError().text().toStdString();
+        std::string error;
+        QSqlDatabase db;
+        if (onServer()) {
+            error = db::server::open(connection, where).error;
+            db = QSqlDatabase::database(connection, false);
         } else {
-            {
-                QSqlQuery query(db);
-                if (!query.exec(QString::fromStdString(sql))) {
-                    ADD_FAILURE() << "SQL failed on " << path << ": " << sql << ": "
-                                  << query.lastError().text().toStdString();
-                } else {
-                    use(query);
-                    ok = true;
-                }
-            }
-            db.close();
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+            db.setDatabaseName(QString::fromStdString(where));
+            // Waits for a write lock that the code under test may hold a moment.
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+            if (!db.open())
+                error = db.lastError().text().toStdString();
         }
+        if (!error.empty())
+            ADD_FAILURE() << "cannot open " << where << ": " << error;
+        else
+            ok = runOn(db, where, sql, onServer(), use);
+        db.close();
     }
     QSqlDatabase::removeDatabase(connection);
     return ok;
 }
-
-} // namespace
 
 Facility::Facility(const std::string& name, const std::string& password)
     : name_(name), password_(password), notices_(std::make_shared<RecordedNotices>()),
@@ -58,22 +78,33 @@ Facility::Facility(const std::string& name, const std::string& password)
         {"VANTO_DB", dbFolder()},   {"VANTO_BACK", backFolder()}, {"VANTO_TXT", txtFolder()},
         {"VANTO_STN", stnFolder()}, {"VANTO_WT", wtFolder()},     {"VANTO_PRINT", printFolder()},
     };
+    if (serverRun())
+        scratch_ = std::make_unique<ScratchDatabase>();
     for (const auto& [variable, path] : folders) {
         std::filesystem::create_directories(path);
-        env_.push_back(std::make_unique<ScopedEnv>(variable, path.c_str()));
+        const std::string value = variable == std::string("VANTO_DB") ? stores() : path;
+        env_.push_back(std::make_unique<ScopedEnv>(variable, value.c_str()));
     }
     db::facility::Settings settings;
     settings.name = name;
     settings.password = password;
-    if (const std::string error = db::facility::create(dbFolder(), settings); !error.empty())
+    if (const std::string error = db::facility::create(stores(), settings); !error.empty())
         throw std::runtime_error("cannot create the test facility: " + error);
 }
 
 Facility::~Facility() = default;
 
+std::string Facility::stores() const {
+    return onServer() ? scratch_->uri() : dbFolder();
+}
+
+std::string Facility::storePath(const std::string& store) const {
+    return onServer() ? scratch_->uri() + '#' + store : dbFolder() + store;
+}
+
 long long Facility::count(const std::string& store, const std::string& sql) const {
     long long value = 0;
-    runSql(storePath(store), sql, [&](QSqlQuery& q) {
+    run(store, sql, [&](QSqlQuery& q) {
         if (q.next())
             value = q.value(0).toLongLong();
     });
@@ -82,7 +113,7 @@ long long Facility::count(const std::string& store, const std::string& sql) cons
 
 std::string Facility::text(const std::string& store, const std::string& sql) const {
     std::string value;
-    runSql(storePath(store), sql, [&](QSqlQuery& q) {
+    run(store, sql, [&](QSqlQuery& q) {
         if (q.next())
             value = q.value(0).toString().toStdString();
     });
@@ -91,7 +122,7 @@ std::string Facility::text(const std::string& store, const std::string& sql) con
 
 double Facility::number(const std::string& store, const std::string& sql) const {
     double value = 0.0;
-    runSql(storePath(store), sql, [&](QSqlQuery& q) {
+    run(store, sql, [&](QSqlQuery& q) {
         if (q.next())
             value = q.value(0).toDouble();
     });
@@ -99,7 +130,7 @@ double Facility::number(const std::string& store, const std::string& sql) const 
 }
 
 bool Facility::exec(const std::string& store, const std::string& sql) const {
-    return runSql(storePath(store), sql, [](QSqlQuery&) {});
+    return run(store, sql, [](QSqlQuery&) {});
 }
 
 } // namespace vantora::test
