@@ -328,9 +328,7 @@ QStringList Store::columns(const QString& table) {
     QSqlQuery q(db);
     bool ok = false;
     if (onServer()) {
-        q.prepare(QStringLiteral("SELECT column_name, data_type FROM information_schema.columns "
-                                 "WHERE table_schema = current_schema() AND table_name = ? "
-                                 "ORDER BY ordinal_position"));
+        q.prepare(QString::fromLatin1(schema::serverColumnsQuery));
         q.addBindValue(table);
         ok = q.exec();
     } else {
@@ -568,6 +566,26 @@ std::shared_ptr<Store> openStore(const std::string& path) {
         it = fileIdentity(it->first) != it->second->identity() ? stores.erase(it) : std::next(it);
     stores[key] = store;
     return store;
+}
+
+bool storeAnswers(const std::string& path) {
+    const std::shared_ptr<Store> store = openStore(path);
+    if (!store)
+        return false;
+    if (!store->onServer())
+        return true;
+    // Inside a transaction the question would join it; the connection was
+    // checked when the transaction began.
+    if (store->holds() > 0)
+        return server::reachable();
+    if (!store->exec(QStringLiteral("SELECT 1")))
+        return false;
+    server::reached();
+    return true;
+}
+
+bool serverReachable() {
+    return server::reachable();
 }
 
 bool closeStore(const std::string& path) {

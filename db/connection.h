@@ -144,6 +144,13 @@ private:
 // compaction, is opened afresh). Null, after a notice, when the file is
 // missing, unreadable or not an SQLite database.
 std::shared_ptr<Store> openStore(const std::string& path);
+// Whether the store answers now: opens it, or connects again, and asks the
+// engine a trivial question. A server that cannot be reached is reported once
+// per outage, as any use of it is.
+bool storeAnswers(const std::string& path);
+// False from a use of a server that could not reach it until a use that did.
+bool serverReachable();
+
 // Closes this thread's connection to the store file, so that the file can be
 // moved (compaction). False when a set or batch still uses it; it then stays.
 bool closeStore(const std::string& path);

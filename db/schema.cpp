@@ -597,9 +597,7 @@ std::string verify(QSqlDatabase& db, Store store) {
         QSqlQuery query(db);
         bool read = false;
         if (server) {
-            query.prepare(QStringLiteral(
-                "SELECT column_name, data_type FROM information_schema.columns WHERE "
-                "table_schema = current_schema() AND table_name = ? ORDER BY ordinal_position"));
+            query.prepare(QString::fromLatin1(serverColumnsQuery));
             query.addBindValue(q(t->name));
             read = query.exec();
         } else {

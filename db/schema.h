@@ -55,6 +55,13 @@ inline constexpr std::string_view keyColumn = "_key";
 // file keeps in its header, and the collation of caseless compares.
 inline constexpr std::string_view storesTable = "\"_stores\"";
 inline constexpr const char* caselessCollation = "vantora_nocase";
+// On a server: the columns of a table of the current schema (bound: the
+// table's name), each with its name and type ("bigint", "text",
+// "double precision"), in their order.
+inline constexpr const char* serverColumnsQuery =
+    "SELECT a.attname, format_type(a.atttypid, a.atttypmod) FROM pg_attribute a WHERE "
+    "a.attrelid = to_regclass(quote_ident(current_schema()) || '.' || quote_ident(?)) AND "
+    "a.attnum > 0 AND NOT a.attisdropped ORDER BY a.attnum";
 inline constexpr std::array<Store, 4> stores = {Store::Members, Store::Center, Store::ChkIn,
                                                 Store::Reports};
 
