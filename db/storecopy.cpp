@@ -13,7 +13,6 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
-#include <QUrl>
 #include <QVariant>
 
 #include <algorithm>
@@ -79,13 +78,10 @@ std::string openFile(const Connection& connection, const fs::path& file, schema:
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection.name());
     if (!db.isValid())
         return "Error: the SQLite driver of Qt Sql is not available";
-    // mode=rw: an existing file, never a new one; query_only keeps the copy
-    // from changing it.
-    QUrl url = QUrl::fromLocalFile(QString::fromStdString(file.string()));
-    url.setQuery(QStringLiteral("mode=rw"));
-    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(
-        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout()));
+    // Opened for writing, as the engine reads a file in write-ahead logging
+    // only so; query_only keeps the copy from changing it.
+    db.setDatabaseName(QString::fromStdString(file.string()));
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeout()));
     if (!db.open())
         return insert("Error: cannot open the database file \"%1\": %2",
                       {file.string(), errorText(db.lastError())});
@@ -328,7 +324,8 @@ Result copyToServer(const std::string& folder, const std::string& uri,
     if (result.error.empty() && !server.commit())
         result.error = insert("Error: cannot write to %1 (%2); nothing was copied",
                               {shown, errorText(server.lastError())});
-    if (!result.error.empty())
+    // A lost connection took its transaction with it.
+    if (!result.error.empty() && server.isOpen())
         server.rollback();
     return result;
 }
