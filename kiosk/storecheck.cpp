@@ -24,13 +24,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // What keeps the kiosk from using one store, as an "Error: ..." text; empty
-// when it is usable.
-std::string Problem(const std::string& path, bool written) {
+// when it is usable. `unexplained`: the engine gave no reason (a server that
+// went away is reported at the first store only).
+std::string Problem(const std::string& path, bool written, bool& unexplained) {
+    unexplained = false;
     {
         CGatheredErrors errors;
         if (!db::openStore(path)) {
             if (errors.Any())
                 return "Error: " + errors.FirstReason();
+            unexplained = true;
             std::string uri, store;
             if (FacilityLocation::splitServerPath(path, uri, store))
                 return insert("Error: cannot open the store \"%1\" on %2",
@@ -62,15 +65,17 @@ bool CheckStores() {
     }
 
     // On a server the four stores share one database: a server that cannot
-    // be reached gives the same reason four times, told once.
+    // be reached is told once, not again for each store after it.
     std::vector<std::string> problems;
     for (const db::schema::Store kind : db::schema::stores) {
         const bool written = kind == db::schema::Store::Members || kind == db::schema::Store::ChkIn;
-        const std::string problem =
-            Problem(location.storePrefix() + std::string(db::schema::fileName(kind)), written);
-        if (!problem.empty() &&
-            std::find(problems.begin(), problems.end(), problem) == problems.end())
-            problems.push_back(problem);
+        bool unexplained = false;
+        const std::string problem = Problem(
+            location.storePrefix() + std::string(db::schema::fileName(kind)), written, unexplained);
+        if (problem.empty() || (location.onServer() && unexplained && !problems.empty()) ||
+            std::find(problems.begin(), problems.end(), problem) != problems.end())
+            continue;
+        problems.push_back(problem);
     }
     if (problems.empty())
         return true;

@@ -4,9 +4,11 @@
 #include "db/daomem.h"
 #include "db/daowk.h"
 #include "tools/demofacility.h"
+#include "util/facilitylocation.h"
 
 #include "support/facility.h"
 #include "support/faultydisk.h"
+#include "support/memberdata.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +96,26 @@ TEST_F(BackupUtility, OnceWritesFilesAndSnapshotThatRestoreIntoAnEmptyFacility) 
     }
     EXPECT_EQ(facility.count("members.mdb", "SELECT count(*) FROM Workouts"), summary.workouts);
     EXPECT_GT(summary.workouts, 0);
+}
+
+TEST(BackupUtilityOnServer, ExportsTheTablesAndLeavesSnapshotsToTheServer) {
+    Facility facility;
+    if (!vantora::FacilityLocation::current().onServer())
+        GTEST_SKIP() << "the stores are files in this run";
+    addMember(plainMember(5, 500005));
+    CBackupRun run;
+    ASSERT_TRUE(run.Run(CProgress::None())) << run.Error();
+    EXPECT_EQ(run.Counts(), (std::vector<int>{1, 0, 0, 0}));
+    EXPECT_TRUE(run.Snapshot().empty());
+    std::set<std::string> expected{CBackupRun::LogName};
+    for (const std::string& file : run.Files())
+        expected.insert(fs::path(file).filename().string());
+    std::set<std::string> entries;
+    for (const auto& e : fs::directory_iterator(facility.backFolder()))
+        entries.insert(e.path().filename().string());
+    EXPECT_EQ(entries, expected); // no snapshot, nothing staged left
+    EXPECT_NE(run.Summary().find("whose own backups are its snapshots"), std::string::npos)
+        << run.Summary();
 }
 
 TEST_F(BackupUtility, AFullDiskFailsTheRunSaysWhyAndLeavesEarlierBackupsAlone) {

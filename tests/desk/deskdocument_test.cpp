@@ -93,6 +93,14 @@ TEST(DeskDocument, StartUpIsRefusedWithTheMissingRecordsMessage) {
     }
 }
 
+TEST(DeskStartUp, AnUnreachableServerIsOneMessage) {
+    Facility facility;
+    vantora::test::ScopedEnv db("VANTO_DB", "postgresql://desk@/gym?host=/nonexistent/socket");
+    EXPECT_FALSE(CVantoraApp::CheckFolders());
+    ASSERT_EQ(facility.notices().count(), 1u);
+    EXPECT_EQ(facility.notices().last().rfind("Error: ", 0), 0u) << facility.notices().last();
+}
+
 TEST(DeskStartUp, MissingFolderOrStoreIsOneMessage) {
     Facility facility;
     EXPECT_TRUE(CVantoraApp::CheckFolders());

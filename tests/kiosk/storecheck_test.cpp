@@ -75,3 +75,15 @@ TEST(KioskStoreCheck, SeveralProblemsAndAnUnsetFolderEachGiveOneMessage) {
     EXPECT_FALSE(vantora::kiosk::CheckStores());
     EXPECT_EQ(f.notices().texts(), std::vector<std::string>{CDAOEFSet::MsgNoDB});
 }
+
+TEST(KioskStoreCheck, AnUnreachableServerIsToldOnceNamingItWithoutItsPassword) {
+    Facility f;
+    vantora::test::ScopedEnv db("VANTO_DB",
+                                "postgresql://desk:secret@/gym?host=/nonexistent/socket");
+    EXPECT_FALSE(vantora::kiosk::CheckStores());
+    ASSERT_EQ(f.notices().count(), 1u);
+    const std::string text = f.notices().last();
+    EXPECT_EQ(text.find("Error: "), text.rfind("Error: ")) << text;
+    EXPECT_NE(text.find("postgresql://desk@/gym"), std::string::npos) << text;
+    EXPECT_EQ(text.find("secret"), std::string::npos) << text;
+}
