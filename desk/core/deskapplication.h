@@ -35,8 +35,9 @@ public:
     static void Toggle(int& option) { option = option == 0 ? 1 : 0; }
 
     // Whether the store folders are named and the four store files are
-    // there; false after one message naming the first missing variable or
-    // file (every record set would otherwise complain on its own).
+    // there (on a database server: the four stores open); false after one
+    // message naming the first missing variable or file, or why the server
+    // refused (every record set would otherwise complain on its own).
     static bool CheckFolders();
 
     // Starts the report server unless it runs; false when it could not start.
