@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the benchmarks that compare against the sqlite3 shell.
 
+#include "bench/serverbench.h"
 #include "tools/demofacility.h"
 #include "util/notice.h"
 
@@ -24,7 +25,8 @@ inline long envNumber(const char* name, long fallback) {
 // workouts unless VANTORA_BENCH_MEMBERS and VANTORA_BENCH_WORKOUTS say
 // otherwise), made once in VANTORA_BENCH_FACILITY (default
 // /tmp/vantora-bench-large) and kept for later runs; the store variables
-// point at it. Returns its folder, ending in '/'.
+// point at it, or, with VANTORA_BENCH_SERVER set, at its copy on that server
+// (made on first use). Returns its folder, ending in '/'.
 inline std::string openLargeFacility() {
     const char* env = std::getenv("VANTORA_BENCH_FACILITY");
     std::string folder = env && *env ? env : "/tmp/vantora-bench-large";
@@ -42,6 +44,10 @@ inline std::string openLargeFacility() {
         const std::string error = tools::createLargeFacility(folder, settings, options);
         if (!error.empty())
             throw std::runtime_error(error);
+    }
+    if (const std::string server = benchServer(); !server.empty()) {
+        copyFacilityToServer(folder, server);
+        ::setenv("VANTO_DB", server.c_str(), 1);
     }
     return folder;
 }
