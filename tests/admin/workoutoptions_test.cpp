@@ -63,7 +63,7 @@ TEST(WorkoutOptionsPage, EmptyRowFiveEndsTheListAndDropsTheRowsAfterIt) {
 
 TEST(WorkoutOptionsPage, EditsInPlaceAndAddsAtTheEnd) {
     Facility f;
-    ASSERT_TRUE(f.exec("center.mdb", "DELETE FROM Stations WHERE rowid > (SELECT MIN(rowid) + 1 "
+    ASSERT_TRUE(f.exec("center.mdb", "DELETE FROM Stations WHERE _key > (SELECT MIN(_key) + 1 "
                                      "FROM Stations)"));
     const Options two = stored();
     ASSERT_EQ(two.size(), 2u);

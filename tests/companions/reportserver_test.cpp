@@ -155,6 +155,7 @@ TEST_F(ServerOnFacility, OnceModeOfTheProgramEmptiesTheQueue) {
 }
 
 TEST_F(ServerOnFacility, AnUnreadableStoreKeepsTheRequestAndIsLoggedOnce) {
+    VANTORA_SKIP_ON_SERVER("the members store file is overwritten");
     addRequest(f, 0, 5);
     std::ofstream(f.dbFolder() + "members.mdb", std::ios::trunc) << "not a store";
     std::ostringstream log;
@@ -173,6 +174,7 @@ TEST_F(ServerOnFacility, AnUnreadableStoreKeepsTheRequestAndIsLoggedOnce) {
 }
 
 TEST_F(ServerOnFacility, APrintedRequestThatCannotBeRemovedIsPrintedOnce) {
+    VANTORA_SKIP_ON_SERVER("the queue is made read-only by an SQLite trigger");
     addRequest(f, 1, 0);
     ASSERT_TRUE(f.exec("reports.mdb", "CREATE TRIGGER keep BEFORE DELETE ON Reports BEGIN "
                                       "SELECT RAISE(ABORT, 'queue is read-only'); END"));

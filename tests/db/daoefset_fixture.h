@@ -5,6 +5,7 @@
 
 #include "db/daoefset.h"
 
+#include "support/testserver.h"
 #include "support/testsupport.h"
 
 #include <gtest/gtest.h>
@@ -145,6 +146,7 @@ protected:
     StoreTest() : db_("VANTO_DB", dir_.path().c_str()), back_("VANTO_BACK", dir_.path().c_str()) {}
 
     void SetUp() override {
+        VANTORA_SKIP_ON_SERVER("the test tables are made in a store file of their own");
         runSql(store(),
                {"CREATE TABLE Visits (_key INTEGER PRIMARY KEY, MemberID INTEGER, Visits INTEGER, "
                 "ClassIndx INTEGER, Name TEXT, Weight REAL, CheckIn REAL)",

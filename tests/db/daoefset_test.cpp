@@ -33,6 +33,7 @@ std::vector<long> memberIds(VisitSet& set) {
 // ---- environment -----------------------------------------------------------------
 
 TEST(RecordSetEnvironment, PathsEndInASlash) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     ScopedEnv db("VANTO_DB", "/srv/vantora/db");
     ScopedEnv back("VANTO_BACK", "/srv/vantora/back/");
@@ -45,6 +46,7 @@ TEST(RecordSetEnvironment, PathsEndInASlash) {
 }
 
 TEST(RecordSetEnvironment, UnsetStoreFolderAtEveryConstructionBackupFolderWhenAskedFor) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     ScopedEnv db("VANTO_DB", nullptr);
     ScopedEnv back("VANTO_BACK", "");
     Notices notices;
@@ -569,6 +571,7 @@ public:
 } // namespace
 
 TEST(RecordSetStore, MissingStoreIsReportedAndNeverCreated) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
@@ -584,6 +587,7 @@ TEST(RecordSetStore, MissingStoreIsReportedAndNeverCreated) {
 }
 
 TEST(RecordSetStore, ForeignFileNamedLikeAStoreIsReported) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
@@ -602,6 +606,7 @@ TEST(RecordSetStore, ForeignFileNamedLikeAStoreIsReported) {
 }
 
 TEST(RecordSetStore, FolderNamesWithUriCharactersWork) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     const auto folder = dir.path() / "Gym #1 & Spa %20 ?x=y";
     std::filesystem::create_directory(folder);
@@ -619,6 +624,7 @@ TEST(RecordSetStore, FolderNamesWithUriCharactersWork) {
 }
 
 TEST(RecordSetStore, AnotherProgramsDatabaseNamedLikeAStoreIsRefused) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
@@ -635,6 +641,7 @@ TEST(RecordSetStore, AnotherProgramsDatabaseNamedLikeAStoreIsRefused) {
 }
 
 TEST(RecordSetStore, ReadOnlyFolderGivesOneClearErrorOnWrite) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     if (::geteuid() == 0)
         GTEST_SKIP() << "file permissions do not bind the superuser";
     TempDir dir;
@@ -667,6 +674,7 @@ TEST(RecordSetStore, ReadOnlyFolderGivesOneClearErrorOnWrite) {
 // ---- record exchange helpers ----------------------------------------------------------------
 
 TEST(RecordExchange, BaseExportsAndRestoresNothing) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());
@@ -730,6 +738,7 @@ TEST(RecordExchange, NumbersAndDatesConvertLikeTheCLibrary) {
 }
 
 TEST(RecordSetKeys, GeneratedKeysStayInTheirRangeAndDifferInQuickSuccession) {
+    VANTORA_SKIP_ON_SERVER("sets a store folder of its own");
     TempDir dir;
     ScopedEnv db("VANTO_DB", dir.path().c_str());
     ScopedEnv back("VANTO_BACK", dir.path().c_str());

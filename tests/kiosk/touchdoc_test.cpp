@@ -398,6 +398,7 @@ TEST_F(KioskTest, ClosingMovesOpenCheckInsIntoWorkouts) {
 }
 
 TEST_F(KioskTest, QueuedWorkoutsSurviveAMissingStoreAndACrash) {
+    VANTORA_SKIP_ON_SERVER("the members store file is moved away");
     Start();
     doc->LookUpId(AnaCode);
     doc->AnswerCheckIn(false);

@@ -253,6 +253,7 @@ TEST_F(KioskViewTest, BlinkingMessagesLeaveEveryTimeOutOnTime) {
 }
 
 TEST_F(KioskViewTest, RefusedIdleWriteIsTriedAgainWithoutInput) {
+    VANTORA_SKIP_ON_SERVER("the disk fills up under SQLite's own file system");
     Start();
     view->SetTimeScale(0.02);
     doc->LookUpId(123456);
@@ -278,8 +279,9 @@ TEST_F(KioskViewTest, RefusedIdleWriteIsTriedAgainWithoutInput) {
 TEST_F(KioskViewTest, TextStaysInItsAreaOnEveryScreen) {
     // Option names of the longest length the settings take, and a message
     // of three lines.
-    ASSERT_TRUE(f.exec("center.mdb", "UPDATE Stations SET StnName = "
-                                     "printf('Rowing Machine (min) #%02d', _key) WHERE _key > 1"));
+    ASSERT_TRUE(f.exec("center.mdb", "UPDATE Stations SET StnName = 'Rowing Machine (min) #' || "
+                                     "CASE WHEN _key < 10 THEN '0' ELSE '' END || _key "
+                                     "WHERE _key > 1"));
     ASSERT_TRUE(f.exec("members.mdb",
                        "INSERT INTO Messages (MemberID, Msg) VALUES (501, 'We still need your "
                        "signed release form. Please bring it to the desk before your next "

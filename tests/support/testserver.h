@@ -47,5 +47,7 @@ private:
 // files replaced or damaged, their own VANTO_DB folder), never to hide a
 // fault of the server engine.
 #define VANTORA_SKIP_ON_SERVER(reason)                                                             \
-    if (::vantora::test::serverRun())                                                              \
-    GTEST_SKIP() << "bound to store files: " << (reason)
+    do {                                                                                           \
+        if (::vantora::test::serverRun())                                                          \
+            GTEST_SKIP() << "bound to store files: " << (reason);                                  \
+    } while (false)
