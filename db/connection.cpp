@@ -119,6 +119,7 @@ Store::Store(std::string path, QString connectionName)
     : path_(std::move(path)), name_(std::move(connectionName)) {}
 
 Store::~Store() {
+    queued_.clear();
     statements_.clear();
     {
         QSqlDatabase db = database();
@@ -165,6 +166,8 @@ bool Store::connected() {
         return true;
     // What the broken connection's transaction held is gone; the sets that
     // hold the lock learn it from their next statement and from unlock().
+    queued_.clear();
+    queuedBytes_ = 0;
     if (inTransaction_) {
         inTransaction_ = false;
         broken_ = true;
@@ -196,7 +199,37 @@ bool Store::begin() {
     return true;
 }
 
+bool Store::queueRow(const QString& table, const QStringList& columns,
+                     const std::vector<QVariant>& values) {
+    if (queued_.empty() || queued_.back().table != table || queued_.back().columns != columns)
+        queued_.push_back(QueuedRows{table, columns, {}});
+    const qsizetype before = queued_.back().data.size();
+    server::appendCopyRow(queued_.back().data, values);
+    queuedBytes_ += queued_.back().data.size() - before;
+    // Memory stays bounded however long the batch holds the lock.
+    constexpr qsizetype FlushBytes = 8 << 20;
+    return queuedBytes_ < FlushBytes || flushRows();
+}
+
+bool Store::flushRows() {
+    if (queued_.empty())
+        return true;
+    std::vector<QueuedRows> rows = std::exchange(queued_, {});
+    queuedBytes_ = 0;
+    QSqlDatabase db = database();
+    for (const QueuedRows& part : rows) {
+        const QSqlError error = server::copyRows(db, part.table, part.columns, part.data);
+        if (error.isValid()) {
+            reportFailure(error);
+            return false;
+        }
+    }
+    return true;
+}
+
 bool Store::commit() {
+    // Rows queued for the server go with the commit or fail it.
+    flushRows();
     QSqlDatabase db = database();
     // The watch reports its own failure.
     bool ok = !watch_.before || watch_.before();
@@ -272,6 +305,8 @@ bool Store::commitIfDue() {
 }
 
 void Store::abandonBatch() {
+    queued_.clear();
+    queuedBytes_ = 0;
     if (inTransaction_) {
         QSqlQuery rollback(database());
         rollback.exec(QStringLiteral("ROLLBACK"));
@@ -308,6 +343,9 @@ bool Store::endBatch() {
 bool Store::exec(const QString& statement) {
     if (!connected())
         return false;
+    // A ROLLBACK TO drops queued rows with the rest; every other statement
+    // comes after them.
+    flushRows();
     QSqlDatabase db = database();
     QSqlQuery q(db);
     if (!q.exec(onServer() ? server::adapt(statement) : statement)) {
@@ -375,6 +413,7 @@ QSqlQuery* Store::prepared(const QString& sql) {
     }
     if (!connected())
         return nullptr;
+    flushRows();
     auto it = statements_.find(sql);
     if (it != statements_.end())
         return it->second.get();

@@ -14,18 +14,21 @@
 // that cannot be reached is reported once until it is back; each use of a
 // store whose connection broke tries to connect again.
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vantora::db {
 
@@ -80,6 +83,15 @@ public:
     };
     void setCommitWatch(CommitWatch watch) { watch_ = std::move(watch); }
 
+    // Bulk inserts on a server: inside a batch, rows added by a set that
+    // never returns to them are sent together, one COPY per table, before
+    // the next statement or commit of this store. A failed COPY fails the
+    // transaction, so the commit reports it and nothing of it counts. False
+    // (after a notice) when rows already queued could not be sent.
+    bool queueRow(const QString& table, const QStringList& columns,
+                  const std::vector<QVariant>& values);
+    bool queuesRows() const { return onServer() && batches_ > 0; }
+
     // Runs one statement of transaction control ("SAVEPOINT x" ...); false
     // after a notice.
     bool exec(const QString& statement);
@@ -115,6 +127,8 @@ private:
     // On a server: connects again when the connection broke. False, after
     // the once-per-outage message, while the server cannot be reached.
     bool connected();
+    // Sends the queued rows; false after a notice.
+    bool flushRows();
     bool begin();
     bool commit();
     bool commitIfDue();
@@ -127,6 +141,13 @@ private:
     bool inTransaction_ = false;
     bool failed_ = false;
     bool broken_ = false; // the transaction was lost with the connection
+    struct QueuedRows {
+        QString table;
+        QStringList columns;
+        QByteArray data;
+    };
+    std::vector<QueuedRows> queued_;
+    qsizetype queuedBytes_ = 0;
     CommitWatch watch_;
     QElapsedTimer held_;
     std::map<QString, QStringList> columns_;

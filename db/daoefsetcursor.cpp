@@ -293,6 +293,17 @@ bool CDAOEFSet::Impl::startEdit() {
 }
 
 bool CDAOEFSet::Impl::insertRow() {
+    // Rows a restore adds are never visited again: on a server they go
+    // with others in one COPY.
+    if (appendOnly && tables_.size() == 1 && store_->queuesRows()) {
+        QStringList names;
+        std::vector<QVariant> values;
+        for (std::size_t i : insertColumns_[0]) {
+            names << QString::fromStdString(columns_[i].name);
+            values.push_back(toVariant(columns_[i].type, columns_[i].value));
+        }
+        return store_->queueRow(QString::fromStdString(tables_[0]), names, values);
+    }
     std::vector<qint64> added(stride_, 0);
     for (std::size_t t = 0; t < tables_.size(); ++t) {
         QSqlQuery* q = store_->prepared(insertSql_[t]);

@@ -211,6 +211,9 @@ public:
     bool deleteCurrent();
 
     long maxRecords = 0;
+    // Rows added are not visited again (a restore): they need not join the
+    // key list, and a server may take them in bulk.
+    bool appendOnly = false;
 
 private:
     enum class Edit { None, Adding, Editing };

@@ -440,9 +440,10 @@ int CDAOEFSet::RestoreRecords(std::istream& in, char const* kind, long memberId,
             pending = 0;
         }});
     // The batch and the watch, which refers to this frame, end with it
-    // however it is left.
+    // however it is left; so does the set's bulk adding.
     struct BatchEnd {
         Store& store;
+        bool& appendOnly;
         bool ended = false;
         bool end() {
             ended = true;
@@ -452,8 +453,10 @@ int CDAOEFSet::RestoreRecords(std::istream& in, char const* kind, long memberId,
             if (!ended)
                 store.endBatch();
             store.setCommitWatch({});
+            appendOnly = false;
         }
-    } batchEnd{*store};
+    } batchEnd{*store, d_->appendOnly};
+    d_->appendOnly = true;
 
     bool failed = false;
     std::string line;

@@ -15,6 +15,7 @@
 #include <libpq-fe.h>
 
 #include <atomic>
+#include <charconv>
 #include <map>
 
 namespace vantora::db::server {
@@ -209,6 +210,87 @@ QString adapt(const QString& sql) {
         }
     }
     return out;
+}
+
+void appendCopyRow(QByteArray& data, const std::vector<QVariant>& values) {
+    bool first = true;
+    for (const QVariant& v : values) {
+        if (!first)
+            data += '\t';
+        first = false;
+        if (v.isNull()) {
+            data += "\\N";
+            continue;
+        }
+        switch (v.typeId()) {
+        case QMetaType::Double: {
+            char buffer[64];
+            const auto end = std::to_chars(buffer, buffer + sizeof buffer, v.toDouble()).ptr;
+            data.append(buffer, end - buffer);
+            break;
+        }
+        case QMetaType::QString: {
+            const QByteArray text = v.toString().toUtf8();
+            for (const char c : text) {
+                switch (c) {
+                case '\\':
+                    data += "\\\\";
+                    break;
+                case '\t':
+                    data += "\\t";
+                    break;
+                case '\n':
+                    data += "\\n";
+                    break;
+                case '\r':
+                    data += "\\r";
+                    break;
+                default:
+                    data += c;
+                }
+            }
+            break;
+        }
+        default:
+            data += QByteArray::number(v.toLongLong());
+        }
+    }
+    data += '\n';
+}
+
+QSqlError copyRows(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                   const QByteArray& data) {
+    PGconn* conn = handle(db);
+    if (conn == nullptr)
+        return QSqlError(QString(), QStringLiteral("no connection to the server"),
+                         QSqlError::ConnectionError);
+    QString sql = QStringLiteral("COPY \"%1\" (").arg(table);
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        sql += (i ? QStringLiteral(", \"") : QStringLiteral("\"")) + columns[i] + QLatin1Char('"');
+    sql += QStringLiteral(") FROM STDIN");
+    QString failure;
+    QString code;
+    PGresult* started = PQexec(conn, sql.toUtf8().constData());
+    if (PQresultStatus(started) != PGRES_COPY_IN) {
+        failure = QString::fromUtf8(PQresultErrorMessage(started));
+        code = QString::fromLatin1(PQresultErrorField(started, PG_DIAG_SQLSTATE));
+        PQclear(started);
+    } else {
+        PQclear(started);
+        if (PQputCopyData(conn, data.constData(), static_cast<int>(data.size())) != 1 ||
+            PQputCopyEnd(conn, nullptr) != 1)
+            failure = QString::fromUtf8(PQerrorMessage(conn));
+        while (PGresult* result = PQgetResult(conn)) {
+            if (PQresultStatus(result) != PGRES_COMMAND_OK && failure.isEmpty()) {
+                failure = QString::fromUtf8(PQresultErrorMessage(result));
+                code = QString::fromLatin1(PQresultErrorField(result, PG_DIAG_SQLSTATE));
+            }
+            PQclear(result);
+        }
+    }
+    if (failure.isEmpty())
+        return {};
+    return QSqlError(QString(), failure.trimmed(), QSqlError::StatementError, code);
 }
 
 bool transactionFailed(const QSqlDatabase& db) {

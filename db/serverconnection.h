@@ -12,7 +12,12 @@
 #include <QSqlError>
 #include <QString>
 
+#include <QByteArray>
+#include <QStringList>
+#include <QVariant>
+
 #include <string>
+#include <vector>
 
 namespace vantora::db::server {
 
@@ -42,6 +47,14 @@ bool setUpSession(QSqlDatabase& db);
 // columns written without quotes take their exact case, and the caseless
 // collation its server name.
 QString adapt(const QString& sql);
+
+// Appends one row to the text of a COPY: values separated by tabs, text
+// escaped as COPY reads it, numbers exactly.
+void appendCopyRow(QByteArray& data, const std::vector<QVariant>& values);
+// Sends rows of one table in one COPY on the connection; the server's
+// error, or empty.
+QSqlError copyRows(const QSqlDatabase& db, const QString& table, const QStringList& columns,
+                   const QByteArray& data);
 
 // Whether the connection's transaction failed and will only roll back.
 bool transactionFailed(const QSqlDatabase& db);
