@@ -216,8 +216,8 @@ bool CBackupRun::WriteExports(const FacilityLocation& stores, const std::string&
         const std::string path = staging + fs::path(e.name).filename().string();
         int written = 0;
         if (!e.set.IsOpen()) {
-            ok = Fail(insert("Error: cannot read the stores %1 to back them up",
-                             {stores.shownStores()}));
+            ok = Fail(
+                insert("Error: cannot read the stores %1 to back them up", {stores.shownStores()}));
             break;
         }
         if (!CRecordBackup::ExportSet(e.set, path, progress, e.text, written)) {
