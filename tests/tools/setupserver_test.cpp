@@ -197,6 +197,9 @@ TEST_F(CopyToServer, EveryRowArrivesWithItsKeyAndNewRowsGetKeysPastTheFiles) {
                     << files[r][c].toString().toStdString() << " became "
                     << copied[r][c].toString().toStdString();
         }
+        EXPECT_EQ(server.number("SELECT count(*) FROM pg_indexes WHERE tablename = '" +
+                                std::string(table.name) + "'"),
+                  static_cast<long long>(table.indexes.size()) + 1); // and the key's
         const long long used =
             std::max(source.number("SELECT max(_key) FROM " + quoted(table.name)),
                      source.number("SELECT seq FROM sqlite_sequence WHERE name = '" +
