@@ -200,18 +200,6 @@ TEST(ServerContention, FourKiosksAndARestoreLoseNothingAndDoubleNothing) {
     RecordProperty("visits", std::to_string(checkIns + checkOuts));
 }
 
-// Restores the busy timeout of the process when it goes.
-class BusyTimeout {
-public:
-    explicit BusyTimeout(int ms) : previous_(vantora::db::busyTimeout()) {
-        vantora::db::setBusyTimeout(ms);
-    }
-    ~BusyTimeout() { vantora::db::setBusyTimeout(previous_); }
-
-private:
-    int previous_;
-};
-
 // Edits a member's first name; true when the edit was stored.
 bool rename(long member, const std::string& name) {
     CDAOSmMem mem;
@@ -267,10 +255,10 @@ TEST(ServerContention, EditsOfOtherRowsGoOnWhileARowIsHeldAndTheHeldRowTimesOut)
     EXPECT_EQ(0u, f.notices().count());
 
     // The held row is refused after the busy timeout, before the holder is done.
-    {
-        BusyTimeout timeout(200);
-        EXPECT_FALSE(rename(1, "Second"));
-    }
+    const int busyTimeout = vantora::db::busyTimeout();
+    vantora::db::setBusyTimeout(200);
+    EXPECT_FALSE(rename(1, "Second"));
+    vantora::db::setBusyTimeout(busyTimeout);
     EXPECT_EQ(std::vector<std::string>{"Error: database is locked"}, f.notices().texts());
     EXPECT_EQ("M", firstName(1)) << "the busy timeout was not kept";
 
