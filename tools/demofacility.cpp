@@ -1,17 +1,20 @@
 #include "tools/demofacility.h"
 
+#include "db/batchscope.h"
 #include "db/daocenter.h"
-#include "db/schema.h"
+#include "db/daochkin.h"
+#include "db/daomsg.h"
+#include "db/settingsrecord.h"
 #include "tools/demo/daynumbers.h"
-#include "tools/demo/facilityenvironment.h"
 #include "tools/demo/measurements.h"
 #include "tools/demo/people.h"
 #include "tools/demo/randomvalues.h"
 #include "tools/demo/sampledata.h"
-#include "tools/demo/storetables.h"
-#include "tools/demo/storewriter.h"
+#include "tools/demo/storesets.h"
+#include "tools/demo/tableindexes.h"
 #include "tools/demo/visits.h"
 #include "util/efoledatetime.h"
+#include "util/notice.h"
 
 #include <algorithm>
 #include <string>
@@ -22,10 +25,9 @@ namespace vantora::tools {
 namespace {
 
 using namespace vantora::tools::demo;
-using vantora::db::schema::Store;
 
-std::string Fail(const std::string& folder, std::string error) {
-    db::facility::remove(folder);
+std::string Fail(const std::string& stores, std::string error) {
+    db::facility::remove(stores);
     return error;
 }
 
@@ -36,66 +38,51 @@ std::string ReadClock(CEFOleDateTime& now) {
                                                   : CEFOleDateTime::MsgInvalidSystem;
 }
 
-// The workout minimums for the OK rule, read through the settings set and
-// kept in it; the set is closed again before the stores are written.
-std::string ReadOkRule(CDAOCenter& center) {
-    const bool hasSettings = center.OpenSet(true) > 0;
-    center.Op(CDAOEFSet::opClose);
-    return hasSettings ? std::string() : "Error: the new facility has no settings record";
+constexpr const char* MsgNoSettings = "Error: the new facility has no settings record";
+
+// A demo centre has an address for the kiosk's welcome box and the reports.
+void SetDemoAddress(CDAOCenter& center) {
+    center.Addr0 = Text("1200 Olentangy River Road", "Center", "Addr0");
+    center.City = Text("Columbus", "Center", "City");
+    center.St = Text("OH", "Center", "St");
+    center.Zip = Text("43212", "Center", "Zip");
+    center.Phone = Text("(614) 555-0100", "Center", "Phone");
+    center.Email = Text("desk@riverside.example.org", "Center", "Email");
+    center.Web = Text("riverside.example.org", "Center", "Web");
 }
 
-std::string FillDemo(const std::string& folder, const DemoOptions& options, DemoSummary& sum) {
-    CEFOleDateTime now;
-    if (std::string e = ReadClock(now); !e.empty())
-        return e;
+// What both generators start from: the centre's record (the workout
+// minimums for the OK rule stay in the set after it closes), given the demo
+// address when asked, the facility's settings, and the demo catalog.
+bool Prepare(CDAOCenter& center, bool demoAddress, FacilitySettings& facility) {
+    const bool hasCenter =
+        demoAddress ? settings::EditRecord(center, SetDemoAddress) : settings::ReadRecord(center);
+    center.Op(CDAOEFSet::opClose);
+    if (!hasCenter) {
+        notice::show(MsgNoSettings);
+        return false;
+    }
+    facility = ReadSettings();
+    return WriteCatalog();
+}
+
+bool FillDemo(const DemoOptions& options, const CEFOleDateTime& now, DemoSummary& sum) {
     const long today = DayOf(now);
     const int nowSecond = now.GetHour() * 3600 + now.GetMinute() * 60 + now.GetSecond();
 
-    FacilityEnv env(folder);
     CDAOCenter center;
-    if (std::string e = ReadOkRule(center); !e.empty())
-        return e;
+    FacilitySettings settings;
+    if (!Prepare(center, true, settings))
+        return false;
 
     Rng rng(options.seed);
-    Writers w(folder, false);
-    if (std::string e = w.error(); !e.empty())
-        return e;
-    const FacilitySettings settings = ReadSettings(w.center);
-    if (!WriteCatalog(w.center))
-        return w.error();
-    // A demo centre has an address for the kiosk's welcome box and the reports.
-    if (!w.center.exec("UPDATE Center SET Addr0 = '1200 Olentangy River Road', City = 'Columbus', "
-                       "St = 'OH', Zip = '43212', Phone = '(614) 555-0100', "
-                       "Email = 'desk@riverside.example.org', Web = 'riverside.example.org'"))
-        return w.error();
-
-    MemberTables tables(w.members);
-    Insert evals(w.members, "Evaluations",
-                 {"EvaluationID", "MemberID", "EvaluationDate", "ClassIndx", "Height", "Weight",
-                  "ActivityLevel", "RestingHR", "RestingBPSystolic", "RestingBPDiastolic",
-                  "TrunkFlex", "SitUp", "Ab", "Step", "Run", "PulseRecovery"});
-    Insert evalBodyComps(w.members, "EvalBodyComps",
-                         {"EvaluationID", "FatPercent", "ThighSkinFold", "ChestSkinFold",
-                          "AbSkinFold", "TricepSkinFold", "SupraSkinFold", "MidaxSkinFold",
-                          "SubscapSkinFold"});
-    Insert circuit(w.members, "Circuit",
-                   {"EvaluationID", "Station00", "Station01", "Station02", "Station03",
-                    "Station04",    "Station05", "Station06", "Station07", "Station08",
-                    "Station09",    "Station10", "Station11", "Station12", "Station13",
-                    "Station14",    "Station15", "Station16", "Station17", "Station18",
-                    "Station19",    "Station20", "Station21", "Station22", "Station23"});
-    Insert bodyComps(
-        w.members, "BodyComps",
-        {"MemberID",      "BodyCompDate",  "ClassIndx",       "Height",     "Weight",
-         "ActivityLevel", "Method",        "FatPercent",      "Waist",      "Wrist",
-         "Hip",           "ThighSkinFold", "ChestSkinFold",   "AbSkinFold", "TricepSkinFold",
-         "SupraSkinFold", "MidaxSkinFold", "SubscapSkinFold", "WaterTemp",  "WetWeight",
-         "TareWeight",    "Flags"});
-    Insert messages(w.members, "Messages", {"MemberID", "Msg"});
-    Insert chkins(w.chkin, "ChkIn",
-                  {"MemberID", "Barcode", "FirstName", "LastName", "CheckIn", "ClassIndx"});
-    if (std::string e = w.error(); !e.empty())
-        return e;
+    MemberSets sets;
+    EvaluationSets evaluations;
+    NewRows<CDAOBodyComp> bodyComps;
+    NewRows<CDAOMsg> messages;
+    NewRows<CDAOChkIn> chkins;
+    CBatchScope memberBatch(sets.members.set());
+    CBatchScope chkinBatch(chkins.set());
 
     const long firstDay = today - options.termWeeks * 7 + 1;
     long evalId = 0;
@@ -108,9 +95,8 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
         people.push_back(MakePerson(rng, i, today, settings.expMonths, true));
 
     for (const Person& p : people) {
-        if (!WritePerson(rng, p, tables.members, tables.enrollments, tables.profiles,
-                         tables.classes))
-            return w.error();
+        if (!WritePerson(rng, p, sets))
+            return false;
         const bool active = p.status != 0 && !p.expiration.IsPast();
 
         // A term of workouts: weekdays more than weekends; a few visits
@@ -129,16 +115,16 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
             Visit v = MakeVisit(rng, p, day, start, minutes);
             if (day == today && v.out.m_dt > now.m_dt)
                 continue; // not finished yet
-            if (!WriteVisit(rng, v, center, tables.workouts, settings.details))
-                return w.error();
+            if (!WriteVisit(rng, v, center, sets.workouts, settings.details))
+                return false;
             seenToday = seenToday || day == today;
             if (rng.chance(0.03)) {
                 const int again = start + minutes * 60 + rng.range(2 * 3600, 4 * 3600);
                 if (again < 22 * 3600) {
                     Visit second = MakeVisit(rng, p, day, again, rng.range(15, 50));
                     if (!(day == today && second.out.m_dt > now.m_dt) &&
-                        !WriteVisit(rng, second, center, tables.workouts, settings.details))
-                        return w.error();
+                        !WriteVisit(rng, second, center, sets.workouts, settings.details))
+                        return false;
                 }
             }
         }
@@ -147,23 +133,23 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
         if (active && !p.classes.empty() && rng.chance(0.55)) {
             const long day = firstDay + rng.range(0, 20);
             if (day <= today) {
-                if (!WriteEvaluation(rng, p, ++evalId, day, 0.0, evals, evalBodyComps, circuit))
-                    return w.error();
+                if (!WriteEvaluation(rng, p, ++evalId, day, 0.0, evaluations))
+                    return false;
                 const long again = day + rng.range(42, 70);
                 if (again <= today && rng.chance(0.4) &&
-                    !WriteEvaluation(rng, p, ++evalId, again, 1.0, evals, evalBodyComps, circuit))
-                    return w.error();
+                    !WriteEvaluation(rng, p, ++evalId, again, 1.0, evaluations))
+                    return false;
             }
         }
         // Body compositions: the methods take turns, so each one is there.
         if (p.status != 0 && rng.chance(0.42)) {
             const long day = std::min(today, firstDay + rng.range(0, 40));
             if (!WriteBodyComp(rng, p, day, bodyCompCount++ % 4, 0.0, bodyComps))
-                return w.error();
+                return false;
             const long again = day + rng.range(35, 56);
             if (again <= today && rng.chance(0.3) &&
                 !WriteBodyComp(rng, p, again, bodyCompCount++ % 4, 1.0, bodyComps))
-                return w.error();
+                return false;
         }
         if (active && p.barcode != 0) {
             present.push_back(&p);
@@ -176,85 +162,55 @@ std::string FillDemo(const std::string& folder, const DemoOptions& options, Demo
     for (std::size_t k = 0; k < 6 && k * 7 < arriving.size(); ++k) {
         const Person& p = *arriving[k * 7];
         const int second = std::max(0, nowSecond - rng.range(5 * 60, 90 * 60));
-        if (!chkins.row({Num(p.id), Num(p.barcode), Text(p.first, "ChkIn", "FirstName"),
-                         Text(p.last, "ChkIn", "LastName"), When(At(today, second)),
-                         Num(p.classes.empty() ? 99 : p.classes.front().indx)}))
-            return w.error();
+        CDAOChkIn& c = chkins.next();
+        c.MemberID = p.id;
+        c.Barcode = p.barcode;
+        c.FirstName = Text(p.first, "ChkIn", "FirstName");
+        c.LastName = Text(p.last, "ChkIn", "LastName");
+        c.CheckIn = At(today, second);
+        c.ClassIndx = p.classes.empty() ? CDAOCls::UnknownClass : p.classes.front().indx;
+        if (!chkins.add())
+            return false;
     }
-    for (std::size_t k = 0; k < Messages.size() && k * 11 + 3 < present.size(); ++k)
-        if (!messages.row({Num(present[k * 11 + 3]->id), Text(Messages[k], "Messages", "Msg")}))
-            return w.error();
+    for (std::size_t k = 0; k < Messages.size() && k * 11 + 3 < present.size(); ++k) {
+        CDAOMsg& m = messages.next();
+        m.MemberID = present[k * 11 + 3]->id;
+        m.Msg = Text(Messages[k], "Messages", "Msg");
+        if (!messages.add())
+            return false;
+    }
+    const bool membersWritten = memberBatch.Finish();
+    if (!chkinBatch.Finish() || !membersWritten)
+        return false;
 
-    for (StoreWriter* s : {&w.members, &w.center, &w.chkin})
-        if (!s->commit(false))
-            return s->error();
-
-    sum.members = tables.members.rows();
-    sum.classes = tables.classes.rows();
-    sum.workouts = tables.workouts.rows();
-    sum.evaluations = evals.rows();
+    sum.members = sets.members.rows();
+    sum.classes = sets.classes.rows();
+    sum.workouts = sets.workouts.rows();
+    sum.evaluations = evaluations.evals.rows();
     sum.bodyComps = bodyComps.rows();
     sum.checkIns = chkins.rows();
     sum.messages = messages.rows();
-    return {};
+    return true;
 }
 
-std::string FillLarge(const std::string& folder, const LargeOptions& options, DemoSummary& sum) {
-    if (options.members <= 0 || options.workouts < 0)
-        return "Error: a large facility needs at least one member";
-    CEFOleDateTime now;
-    if (std::string e = ReadClock(now); !e.empty())
-        return e;
+bool FillLarge(const LargeOptions& options, const CEFOleDateTime& now, DemoSummary& sum) {
     const long today = DayOf(now);
 
-    FacilityEnv env(folder);
     CDAOCenter center;
-    if (std::string e = ReadOkRule(center); !e.empty())
-        return e;
+    FacilitySettings settings;
+    if (!Prepare(center, false, settings))
+        return false;
 
     Rng rng(options.seed);
-    Writers w(folder, true);
-    if (std::string e = w.error(); !e.empty())
-        return e;
-    const FacilitySettings settings = ReadSettings(w.center);
-    if (!WriteCatalog(w.center) || !w.center.commit(false))
-        return w.error();
-
-    MemberTables tables(w.members);
-    if (std::string e = w.error(); !e.empty())
-        return e;
-
-    // Millions of rows go in faster without the table's indexes, which are
-    // built again afterwards, each in one sorted pass.
-    std::vector<std::string> workoutIndexes;
-    if (const auto* table = db::schema::findTable("Workouts")) {
-        for (const std::string& statement : db::schema::statements(Store::Members))
-            for (const auto& index : table->indexes)
-                if (statement.rfind("CREATE INDEX", 0) == 0 &&
-                    statement.find("\"" + std::string(index.name) + "\"") != std::string::npos)
-                    workoutIndexes.push_back(statement);
-        for (const auto& index : table->indexes)
-            if (!w.members.exec("DROP INDEX IF EXISTS \"" + std::string(index.name) + "\""))
-                return w.error();
-    }
-
-    constexpr long batch = 200000; // rows per transaction
-    long sinceCommit = 0;
-    auto step = [&]() {
-        if (++sinceCommit < batch)
-            return true;
-        sinceCommit = 0;
-        return w.members.commit();
-    };
-
+    MemberSets sets;
+    IndexesSetAside indexes(sets.workouts.set(), "Workouts");
+    CBatchScope batch(sets.members.set());
     const long long perMember = options.workouts / options.members;
     const long long extra = options.workouts % options.members;
     for (long i = 0; i < options.members; ++i) {
         const Person p = MakePerson(rng, i, today, settings.expMonths, false);
-        if (!WritePerson(rng, p, tables.members, tables.enrollments, tables.profiles,
-                         tables.classes) ||
-            !step())
-            return w.error();
+        if (!WritePerson(rng, p, sets))
+            return false;
         // The member's workouts spread over the last year.
         const long long n = perMember + (i < extra ? 1 : 0);
         for (long long k = 0; k < n; ++k) {
@@ -262,20 +218,30 @@ std::string FillLarge(const std::string& folder, const LargeOptions& options, De
                 today - 1 - static_cast<long>(k * 365 / std::max(n, 1LL)) - rng.range(0, 3);
             const int minutes = rng.chance(0.02) ? 0 : rng.range(10, 100);
             Visit v = MakeVisit(rng, p, day, rng.range(6 * 3600, 21 * 3600), minutes);
-            if (!WriteVisit(rng, v, center, tables.workouts, settings.details) || !step())
-                return w.error();
+            if (!WriteVisit(rng, v, center, sets.workouts, settings.details))
+                return false;
         }
     }
-    for (const std::string& statement : workoutIndexes)
-        if (!w.members.exec(statement))
-            return w.error();
-    if (!w.members.commit(false))
-        return w.error();
+    if (!batch.Finish() || !indexes.Rebuild())
+        return false;
 
-    sum.members = tables.members.rows();
-    sum.classes = tables.classes.rows();
-    sum.workouts = tables.workouts.rows();
-    return {};
+    sum.members = sets.members.rows();
+    sum.classes = sets.classes.rows();
+    sum.workouts = sets.workouts.rows();
+    return true;
+}
+
+// Fills the new facility with one of the generators; the error reported
+// on the way when it fails (the clock's, or the first of the store layer).
+template <class Fill> std::string FillFacility(const std::string& stores, Fill fill) {
+    CEFOleDateTime now;
+    if (std::string e = ReadClock(now); !e.empty())
+        return e;
+    FillScope scope(stores);
+    const bool filled = fill(now);
+    if (std::string e = scope.error(); !e.empty())
+        return e;
+    return filled ? std::string() : "Error: the new facility could not be filled";
 }
 
 } // namespace
@@ -285,7 +251,9 @@ std::string createDemoFacility(const std::string& folder, const db::facility::Se
     if (std::string error = db::facility::create(folder, settings); !error.empty())
         return error;
     DemoSummary sum;
-    if (std::string error = FillDemo(folder, options, sum); !error.empty())
+    if (std::string error = FillFacility(
+            folder, [&](const CEFOleDateTime& now) { return FillDemo(options, now, sum); });
+        !error.empty())
         return Fail(folder, error);
     if (summary)
         *summary = sum;
@@ -299,7 +267,9 @@ std::string createLargeFacility(const std::string& folder, const db::facility::S
     if (std::string error = db::facility::create(folder, settings); !error.empty())
         return error;
     DemoSummary sum;
-    if (std::string error = FillLarge(folder, options, sum); !error.empty())
+    if (std::string error = FillFacility(
+            folder, [&](const CEFOleDateTime& now) { return FillLarge(options, now, sum); });
+        !error.empty())
         return Fail(folder, error);
     if (summary)
         *summary = sum;

@@ -36,10 +36,12 @@ struct LargeOptions {
     unsigned seed = 7;
 };
 
-// Creates the facility in `folder` (refused like db::facility::create when
-// the folder already holds one) and fills it. Returns an empty text on
-// success, otherwise an "Error: ..." text; a facility whose filling failed
-// is removed again.
+// Creates the facility in `folder`, a folder or a server's URI (refused
+// like db::facility::create when it already holds one), and fills it
+// through the record sets, each store's rows in one batch. Returns an empty
+// text on success, otherwise an "Error: ..." text (the first the store
+// layer reported, which is not shown); a facility whose filling failed is
+// removed again.
 std::string createDemoFacility(const std::string& folder, const db::facility::Settings& settings,
                                const DemoOptions& options = {}, DemoSummary* summary = nullptr);
 std::string createLargeFacility(const std::string& folder, const db::facility::Settings& settings,

@@ -19,6 +19,7 @@
 #include "db/daowk.h"
 #include "db/schema.h"
 
+#include "support/faultydisk.h"
 #include "support/testsupport.h"
 #include "util/text.h"
 
@@ -30,6 +31,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -387,6 +389,31 @@ TEST(LargeFacility, HoldsExactlyTheMembersAndWorkoutsAskedFor) {
     EXPECT_EQ(
         vantora::tools::createLargeFacility(dir.file("none"), {}, options, &s).rfind("Error: ", 0),
         0u);
+}
+
+TEST(DemoFacilityOnAFullDisk, FailsWithOneErrorAndLeavesNoFacility) {
+    FakeClock clock(2026, 10, 14, 17, 30, 0);
+    FaultyDisk disk;
+    TempDir dir;
+    // The writes a new, empty facility takes, so that the disk fills up
+    // while the generator writes its rows.
+    disk.FailWrite("members.mdb", 1000000);
+    ASSERT_EQ(vantora::db::facility::create(dir.file("empty"), {}), "");
+    const long creation = disk.Writes();
+    disk.FailWrite("members.mdb", creation + 40);
+
+    Notices notices;
+    const std::string error = vantora::tools::createDemoFacility(dir.file("full"), {}, {}, nullptr);
+    EXPECT_TRUE(disk.Tripped());
+    EXPECT_EQ(error.rfind("Error: ", 0), 0u) << error;
+    EXPECT_TRUE(notices->texts().empty()); // the error is the caller's to show
+    for (const char* store : {"members.mdb", "center.mdb", "chkin.mdb", "reports.mdb"})
+        EXPECT_FALSE(std::filesystem::exists(dir.file("full") + "/" + store)) << store;
+
+    disk.Heal();
+    DemoSummary again;
+    EXPECT_EQ(vantora::tools::createDemoFacility(dir.file("full"), {}, {}, &again), "");
+    EXPECT_EQ(again.members, 300);
 }
 
 TEST(DemoOption, TheSetUpProgramCreatesTheDemoFacility) {

@@ -1,6 +1,5 @@
 #include "tools/demo/measurements.h"
 
-#include "db/daobodycomp.h"
 #include "tools/demo/daynumbers.h"
 #include "util/bodycomp.h"
 #include "util/convert.h"
@@ -49,6 +48,18 @@ Folds MakeFolds(Rng& rng, const Person& p, double fat, bool seven) {
     return f;
 }
 
+// The skin folds into the columns of an evaluation's or a body
+// composition's row, which share their names.
+template <class Set> void PutFolds(const Folds& f, Set& row) {
+    row.ThighSkinFold = f.thigh;
+    row.ChestSkinFold = f.chest;
+    row.AbSkinFold = f.ab;
+    row.TricepSkinFold = f.triceps;
+    row.SupraSkinFold = f.supra;
+    row.MidaxSkinFold = f.midax;
+    row.SubscapSkinFold = f.subscap;
+}
+
 double SkinFoldFat(const Person& p, double weight, const Folds& f, bool seven) {
     CSkinFold sf(static_cast<CBodyComp::sex>(p.sex), p.age, weight, p.height, f.thigh, f.chest,
                  f.ab, f.triceps, f.supra, f.midax, f.subscap);
@@ -64,7 +75,7 @@ double Plausible(double computed, double fallback) {
 } // namespace
 
 bool WriteEvaluation(Rng& rng, const Person& p, long evalId, long day, double progress,
-                     Insert& evals, Insert& bodyComps, Insert& circuit) {
+                     EvaluationSets& sets) {
     const double weight = std::round((p.weight - progress * rng.real(0, 6)) * 2) / 2;
     const double fat = std::max(5.0, p.fat - progress * rng.real(0.5, 2.5));
     const double f = p.fitness * (1 + 0.06 * progress);
@@ -72,30 +83,42 @@ bool WriteEvaluation(Rng& rng, const Person& p, long evalId, long day, double pr
     const long run = rng.chance(0.2) ? 0
                                      : std::lround((p.sex ? 840 : 950) / f * rng.real(0.9, 1.1) +
                                                    (p.age > 40 ? (p.age - 40) * 6 : 0));
-    bool ok = evals.row(
-        {Num(evalId), Num(p.id), When(At(day, rng.range(7 * 3600, 18 * 3600) / 900 * 900)),
-         Num(classIndx), Real(p.height), Real(weight), Num(p.activity),
-         Num(std::clamp(std::lround(78 - 14 * f + rng.real(-6, 6)), 48L, 100L)),
-         Num(std::clamp(std::lround(rng.bell(102, 142) + (p.age - 30) * 0.3), 95L, 170L)),
-         Num(std::clamp(std::lround(rng.bell(62, 90) + (p.age - 30) * 0.15), 55L, 100L)),
-         Real(std::clamp(std::round((14 + (p.sex ? 0 : 3) + 6 * (f - 1) + rng.real(-4, 4)) * 2) / 2,
-                         2.0, 31.0)),
-         Num(std::clamp(std::lround(38 * f - (p.age - 25) * 0.3 + rng.real(-5, 5)), 5L, 80L)),
-         Num(std::clamp(std::lround(45 * f - (p.age - 25) * 0.3 + rng.real(-6, 6)), 5L, 95L)),
-         Num(std::clamp(std::lround(132 - 28 * (f - 1) + rng.real(-10, 10)), 70L, 180L)),
-         Num(std::min(run, 60L * 60L)),
-         Num(std::clamp(std::lround(24 - 8 * (f - 1) + rng.real(-5, 5)), 8L, 60L))});
+    // The test results in the order their values are drawn.
+    CDAOSmEval& e = sets.evals.next();
+    e.EvaluationID = evalId;
+    e.MemberID = p.id;
+    e.EvaluationDate = At(day, rng.range(7 * 3600, 18 * 3600) / 900 * 900);
+    e.ClassIndx = classIndx;
+    e.Height = p.height;
+    e.Weight = weight;
+    e.ActivityLevel = p.activity;
+    e.RestingHR = std::clamp(std::lround(78 - 14 * f + rng.real(-6, 6)), 48L, 100L);
+    e.RestingBPSystolic =
+        std::clamp(std::lround(rng.bell(102, 142) + (p.age - 30) * 0.3), 95L, 170L);
+    e.RestingBPDiastolic =
+        std::clamp(std::lround(rng.bell(62, 90) + (p.age - 30) * 0.15), 55L, 100L);
+    e.TrunkFlex = std::clamp(
+        std::round((14 + (p.sex ? 0 : 3) + 6 * (f - 1) + rng.real(-4, 4)) * 2) / 2, 2.0, 31.0);
+    e.SitUp = std::clamp(std::lround(38 * f - (p.age - 25) * 0.3 + rng.real(-5, 5)), 5L, 80L);
+    e.Ab = std::clamp(std::lround(45 * f - (p.age - 25) * 0.3 + rng.real(-6, 6)), 5L, 95L);
+    e.Step = std::clamp(std::lround(132 - 28 * (f - 1) + rng.real(-10, 10)), 70L, 180L);
+    e.Run = std::min(run, 60L * 60L);
+    e.PulseRecovery = std::clamp(std::lround(24 - 8 * (f - 1) + rng.real(-5, 5)), 8L, 60L);
+    if (!sets.evals.add())
+        return false;
 
     const bool seven = rng.chance(0.4);
     const Folds folds = MakeFolds(rng, p, fat, seven);
-    ok = ok &&
-         bodyComps.row({Num(evalId), Real(Plausible(SkinFoldFat(p, weight, folds, seven), fat)),
-                        Real(folds.thigh), Real(folds.chest), Real(folds.ab), Real(folds.triceps),
-                        Real(folds.supra), Real(folds.midax), Real(folds.subscap)});
+    CDAOEvalBodyComp& b = sets.bodyComps.next();
+    b.EvaluationID = evalId;
+    b.FatPercent = Plausible(SkinFoldFat(p, weight, folds, seven), fat);
+    PutFolds(folds, b);
+    if (!sets.bodyComps.add())
+        return false;
 
-    std::array<QVariant, 25> stations;
-    stations[0] = Num(evalId);
     const double strength = f * (p.sex ? 1.0 : 0.66) * (p.age > 50 ? 0.85 : 1.0);
+    CDAOCirc& c = sets.circuit.next();
+    c.EvaluationID = evalId;
     for (std::size_t i = 0; i < LiftShare.size(); ++i) {
         const bool heavy = std::find(HeavyStations.begin(), HeavyStations.end(),
                                      static_cast<int>(i)) != HeavyStations.end();
@@ -104,18 +127,13 @@ bool WriteEvaluation(Rng& rng, const Person& p, long evalId, long day, double pr
             lift = std::clamp(
                 std::round(p.weight * LiftShare[i] * strength * rng.real(0.85, 1.15) / 5) * 5, 20.0,
                 heavy ? 300.0 : 150.0);
-        stations[i + 1] = Real(lift);
+        c.SetStnVal(static_cast<int>(i), lift);
     }
-    ok = ok && circuit.row({stations[0],  stations[1],  stations[2],  stations[3],  stations[4],
-                            stations[5],  stations[6],  stations[7],  stations[8],  stations[9],
-                            stations[10], stations[11], stations[12], stations[13], stations[14],
-                            stations[15], stations[16], stations[17], stations[18], stations[19],
-                            stations[20], stations[21], stations[22], stations[23], stations[24]});
-    return ok;
+    return sets.circuit.add();
 }
 
 bool WriteBodyComp(Rng& rng, const Person& p, long day, int method, double progress,
-                   Insert& bodyComps) {
+                   NewRows<CDAOBodyComp>& bodyComps) {
     const CConvert convert;
     const double weight = std::round((p.weight - progress * rng.real(0, 5)) * 2) / 2;
     const double fat = std::max(5.0, p.fat - progress * rng.real(0.5, 2.0));
@@ -198,28 +216,24 @@ bool WriteBodyComp(Rng& rng, const Person& p, long day, int method, double progr
         }
     }
 
-    return bodyComps.row({Num(p.id),
-                          When(At(day, rng.range(7 * 3600, 18 * 3600) / 900 * 900)),
-                          Num(p.classes.empty() ? 99 : p.classes.front().indx),
-                          Real(height),
-                          Real(storedWeight),
-                          Num(p.activity),
-                          Num(method),
-                          Real(result),
-                          Real(waist),
-                          Real(wrist),
-                          Real(hip),
-                          Real(folds.thigh),
-                          Real(folds.chest),
-                          Real(folds.ab),
-                          Real(folds.triceps),
-                          Real(folds.supra),
-                          Real(folds.midax),
-                          Real(folds.subscap),
-                          Real(temp),
-                          Real(wet),
-                          Real(tare),
-                          Num(flags)});
+    CDAOBodyComp& b = bodyComps.next();
+    b.MemberID = p.id;
+    b.BodyCompDate = At(day, rng.range(7 * 3600, 18 * 3600) / 900 * 900);
+    b.ClassIndx = p.classes.empty() ? 99 : p.classes.front().indx;
+    b.Height = height;
+    b.Weight = storedWeight;
+    b.ActivityLevel = p.activity;
+    b.Method = static_cast<unsigned char>(method);
+    b.FatPercent = result;
+    b.Waist = waist;
+    b.Wrist = wrist;
+    b.Hip = hip;
+    PutFolds(folds, b);
+    b.WaterTemp = temp;
+    b.WetWeight = wet;
+    b.TareWeight = tare;
+    b.Flags = flags;
+    return bodyComps.add();
 }
 
 } // namespace vantora::tools::demo

@@ -94,8 +94,7 @@ std::string Phone(Rng& rng, const Town& town) {
 
 } // namespace
 
-bool WritePerson(Rng& rng, const Person& p, Insert& members, Insert& enrollments, Insert& profiles,
-                 Insert& classes) {
+bool WritePerson(Rng& rng, const Person& p, MemberSets& sets) {
     const Town& town = rng.pick(Towns);
     std::string email = p.first + "." + p.last + "@" + rng.pick(MailDomains);
     for (char& c : email)
@@ -113,31 +112,56 @@ bool WritePerson(Rng& rng, const Person& p, Insert& members, Insert& enrollments
                 1L << rng.weighted({4, 2, 1, 2, 3, 1, 2, 5, 1, 2, 3, 3, 1, 1, 2, 1, 5, 6, 8, 5, 3});
     const bool employee = p.group == Group::Staff || rng.chance(0.02);
 
-    bool ok = members.row({Num(p.id), Num(p.barcode), Text(p.first, "Members", "FirstName"),
-                           Text(p.middle, "Members", "MiddleInitial"),
-                           Text(p.last, "Members", "LastName"), Num(p.status)});
-    ok = ok && enrollments.row({Num(p.id), When(p.enrollment), When(p.expiration), Num(p.period),
-                                Num(rng.chance(0.25) ? 1 : 0)});
-    ok = ok && profiles.row(
-                   {Num(p.id),
-                    Text(std::to_string(rng.range(12, 4980)) + " " + rng.pick(Streets), "Profiles",
-                         "Address"),
-                    Text(town.city, "Profiles", "City"), Text("OH", "Profiles", "State"),
-                    Text(town.zip, "Profiles", "Zip"), Text(Phone(rng, town), "Profiles", "Phone"),
-                    Text(email, "Profiles", "Email"), Text(contact, "Profiles", "EmerContactName"),
-                    Text(Phone(rng, town), "Profiles", "EmerContactPhone"),
-                    Text(std::string("Dr. ") + rng.pick(LastNames), "Profiles", "FamilyPhysician"),
-                    Num(rng.chance(0.92) ? 1 : 0), Num(employee ? 1 : 0), When(p.birthday),
-                    Num(p.sex), Num(goals), Num(med)});
+    // The fields in the order their values are drawn.
+    CDAOMem& m = sets.members.next();
+    m.MemberID = p.id;
+    m.Barcode = p.barcode;
+    m.FirstName = Text(p.first, "Members", "FirstName");
+    m.MiddleInitial = Text(p.middle, "Members", "MiddleInitial");
+    m.LastName = Text(p.last, "Members", "LastName");
+    m.MemberStatus = p.status;
+    m.EnrMemberID = p.id;
+    m.EnrollmentDate = p.enrollment;
+    m.ExpirationDate = p.expiration;
+    m.EnrollmentPeriod = p.period;
+    m.IncentiveClub = rng.chance(0.25) ? 1 : 0;
+    m.ProfMemberID = p.id;
+    const std::string street = rng.pick(Streets);
+    const int houseNumber = rng.range(12, 4980);
+    m.Address = Text(std::to_string(houseNumber) + " " + street, "Profiles", "Address");
+    m.City = Text(town.city, "Profiles", "City");
+    m.State = Text("OH", "Profiles", "State");
+    m.Zip = Text(town.zip, "Profiles", "Zip");
+    m.Phone = Text(Phone(rng, town), "Profiles", "Phone");
+    m.Email = Text(email, "Profiles", "Email");
+    m.EmerContactName = Text(contact, "Profiles", "EmerContactName");
+    m.EmerContactPhone = Text(Phone(rng, town), "Profiles", "EmerContactPhone");
+    m.FamilyPhysician =
+        Text(std::string("Dr. ") + rng.pick(LastNames), "Profiles", "FamilyPhysician");
+    m.SignedRelease = rng.chance(0.92) ? 1 : 0;
+    m.Employee = employee ? 1 : 0;
+    m.Birthday = p.birthday;
+    m.Sex = p.sex;
+    m.Goals = goals;
+    m.MedHistory = med;
+    if (!sets.members.add())
+        return false;
     for (const ClassSlot& c : p.classes) {
         const int grade = p.group == Group::Student ? rng.weighted({60, 25, 5, 7, 3}) : 2;
-        ok = ok &&
-             classes.row({Num(p.id), Num(c.indx), Text(c.course->cat, "Classes", "Category"),
-                          Text(c.course->cour, "Classes", "Course"),
-                          Text(c.section, "Classes", "Section"), Num(grade),
-                          Num(rng.chance(0.85) ? 1 : 0), Num(0), Num(rng.chance(0.1) ? 1 : 0)});
+        CDAOCls& k = sets.classes.next();
+        k.MemberID = p.id;
+        k.ClassIndx = c.indx;
+        k.Category = Text(c.course->cat, "Classes", "Category");
+        k.Course = Text(c.course->cour, "Classes", "Course");
+        k.Section = Text(c.section, "Classes", "Section");
+        k.GradeStatus = static_cast<unsigned char>(grade);
+        k.OrientationBonus = rng.chance(0.85) ? 1 : 0;
+        k.ReEvaluationBonus = 0;
+        k.OtherBonus = rng.chance(0.1) ? 1 : 0;
+        if (!sets.classes.add())
+            return false;
     }
-    return ok;
+    return true;
 }
 
 } // namespace vantora::tools::demo

@@ -4,7 +4,7 @@
 
 #include "tools/demo/randomvalues.h"
 #include "tools/demo/sampledata.h"
-#include "tools/demo/storewriter.h"
+#include "tools/demo/storesets.h"
 #include "util/efoledatetime.h"
 
 #include <string>
@@ -46,8 +46,7 @@ unsigned char PeriodOf(const CEFOleDateTime& d);
 // number `today`; with `noCards`, a few members have no card yet.
 Person MakePerson(Rng& rng, long index, long today, int expMonths, bool noCards);
 
-// Writes the member's rows: member, enrollment, profile and classes.
-bool WritePerson(Rng& rng, const Person& p, Insert& members, Insert& enrollments, Insert& profiles,
-                 Insert& classes);
+// Adds the member (enrollment, member and profile) and the member's classes.
+bool WritePerson(Rng& rng, const Person& p, MemberSets& sets);
 
 } // namespace vantora::tools::demo

@@ -38,19 +38,25 @@ Visit MakeVisit(Rng& rng, const Person& p, long day, int startSecond, int minute
     return v;
 }
 
-bool WriteVisit(Rng& rng, const Visit& v, const CDAOCenter& center, Insert& workouts,
+bool WriteVisit(Rng& rng, const Visit& v, const CDAOCenter& center, NewRows<CDAOWk>& workouts,
                 bool details) {
-    std::array<int, 12> options{};
+    std::array<short, CDAOWk::StationCount - 1> options{};
     if (details)
         for (std::size_t i = 0; i < options.size(); ++i)
             if (rng.chance(0.25))
-                options[i] = rng.range(OptionRanges[i][0], OptionRanges[i][1]);
+                options[i] = static_cast<short>(rng.range(OptionRanges[i][0], OptionRanges[i][1]));
     const bool ok = center.VerifyWk(v.circuits, v.in, v.out);
-    return workouts.row({Num(v.memberId), Num(ok ? 1 : 0), Num(v.classIndx), When(v.in),
-                         When(v.out), Num(v.circuits), Num(options[0]), Num(options[1]),
-                         Num(options[2]), Num(options[3]), Num(options[4]), Num(options[5]),
-                         Num(options[6]), Num(options[7]), Num(options[8]), Num(options[9]),
-                         Num(options[10]), Num(options[11])});
+    CDAOWk& wk = workouts.next();
+    wk.MemberID = v.memberId;
+    wk.WorkoutOK = ok ? 1 : 0;
+    wk.ClassIndx = v.classIndx;
+    wk.CheckIn = v.in;
+    wk.CheckOut = v.out;
+    // Option 1 is the circuits; options 2 to 13 the workout details.
+    wk.SetStnVal(0, static_cast<short>(v.circuits));
+    for (std::size_t i = 0; i < options.size(); ++i)
+        wk.SetStnVal(static_cast<int>(i) + 1, options[i]);
+    return workouts.add();
 }
 
 } // namespace vantora::tools::demo

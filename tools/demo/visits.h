@@ -20,6 +20,7 @@ Visit MakeVisit(Rng& rng, const Person& p, long day, int startSecond, int minute
 
 // Writes the visit's workout, OK by the facility's rule, with workout
 // details when the kiosk takes them.
-bool WriteVisit(Rng& rng, const Visit& v, const CDAOCenter& center, Insert& workouts, bool details);
+bool WriteVisit(Rng& rng, const Visit& v, const CDAOCenter& center, NewRows<CDAOWk>& workouts,
+                bool details);
 
 } // namespace vantora::tools::demo
