@@ -90,7 +90,7 @@ inline void ensureDatabase(const std::string& uri) {
 // Puts the facility of the store folder into the database `uri` names: the
 // tables are created as for a new facility when missing, and
 // bench/copytoserver.sh fills them, rows and hidden keys alike, unless they
-// hold the files' members already.
+// hold the files' members and workouts already.
 inline void copyFacilityToServer(const std::string& folder, const std::string& uri) {
     ensureDatabase(uri);
     if (psql(uri, "SELECT to_regclass('\"Members\"') IS NULL") == "t") {
@@ -100,8 +100,8 @@ inline void copyFacilityToServer(const std::string& folder, const std::string& u
         if (const std::string error = db::facility::create(uri, settings); !error.empty())
             throw std::runtime_error(error);
     }
-    const std::string command =
-        BenchDir + "/copytoserver.sh " + shellWord(folder) + " " + shellWord(uri) + " >&2";
+    const std::string command = "PSQL=" + shellWord(Psql) + " " + BenchDir + "/copytoserver.sh " +
+                                shellWord(folder) + " " + shellWord(uri) + " >&2";
     if (std::system(command.c_str()) != 0)
         throw std::runtime_error("the copy of the large facility to the server failed");
 }
