@@ -165,9 +165,12 @@ protected:
 std::unique_ptr<TempDir> CopyToServer::demo_;
 
 TEST_F(CopyToServer, EveryRowArrivesWithItsKeyAndNewRowsGetKeysPastTheFiles) {
-    // A deleted last workout: its key stays used on the server too.
-    Sql(file("members.mdb"))
-        .rows("DELETE FROM Workouts WHERE _key = (SELECT max(_key) FROM Workouts)");
+    // A deleted last workout: its key stays used on the server too. Quotes,
+    // backslashes, accents and NULL arrive as they are.
+    const Sql members(file("members.mdb"));
+    members.rows("DELETE FROM Workouts WHERE _key = (SELECT max(_key) FROM Workouts)");
+    members.rows("UPDATE Members SET LastName = 'O''Brien \\ \"Zoë\" {x}', MiddleInitial = NULL "
+                 "WHERE _key = 2");
     ScratchDatabase scratch;
     std::vector<std::string> told;
     const storecopy::Result result =
