@@ -162,7 +162,7 @@ bool Store::connected() {
     if (!onServer())
         return true;
     QSqlDatabase db = database();
-    if (!server::connectionLost(db))
+    if (!server::connectionLost(db, true))
         return true;
     // What the broken connection's transaction held is gone; the sets that
     // hold the lock learn it from their next statement and from unlock().
@@ -181,6 +181,11 @@ bool Store::connected() {
         return false;
     }
     server::reached();
+    if (broken_)
+        reportError(
+            insert("Error: the connection to the database server of %1 ended before the "
+                   "changes in progress were saved; they were not stored. Enter them again.",
+                   {FacilityLocation::withoutPassword(uri_)}));
     return true;
 }
 
@@ -332,9 +337,11 @@ bool Store::endBatch() {
         return true;
     --batches_;
     --holds_;
-    bool ok = !failed_;
+    bool ok = !failed_ && !broken_;
     if (holds_ == 0 && inTransaction_)
         ok = commit() && ok;
+    if (holds_ == 0)
+        broken_ = false;
     if (batches_ == 0)
         failed_ = false;
     return ok;
@@ -343,6 +350,10 @@ bool Store::endBatch() {
 bool Store::exec(const QString& statement) {
     if (!connected())
         return false;
+    if (broken_) {
+        reportError("the connection to the database server was lost", false);
+        return false;
+    }
     // A ROLLBACK TO drops queued rows with the rest; every other statement
     // comes after them.
     flushRows();
@@ -407,12 +418,12 @@ QStringList Store::textColumns(const QString& table) {
 }
 
 QSqlQuery* Store::prepared(const QString& sql) {
+    if (!connected())
+        return nullptr;
     if (broken_) {
         reportError("the connection to the database server was lost", false);
         return nullptr;
     }
-    if (!connected())
-        return nullptr;
     flushRows();
     auto it = statements_.find(sql);
     if (it != statements_.end())

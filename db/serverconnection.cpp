@@ -113,6 +113,11 @@ std::string configure(QSqlDatabase& db, const std::string& uri) {
 }
 
 bool setUpSession(QSqlDatabase& db) {
+    // The server's notices (a farewell when it ends the connection) are
+    // not for the user's terminal; its errors reach the statements.
+    if (PGconn* conn = handle(db))
+        PQsetNoticeProcessor(
+            conn, [](void*, const char*) {}, nullptr);
     QSqlQuery q(db);
     return q.exec(QStringLiteral("SET lock_timeout = %1").arg(busyTimeout())) &&
            q.exec(QStringLiteral("SET client_min_messages = warning"));
@@ -298,8 +303,11 @@ bool transactionFailed(const QSqlDatabase& db) {
     return conn != nullptr && PQtransactionStatus(conn) == PQTRANS_INERROR;
 }
 
-bool connectionLost(const QSqlDatabase& db) {
+bool connectionLost(const QSqlDatabase& db, bool look) {
     PGconn* conn = handle(db);
+    // The server's farewell comes first, the end of the connection after it.
+    for (int i = 0; i < 2 && conn != nullptr && look && PQstatus(conn) == CONNECTION_OK; ++i)
+        PQconsumeInput(conn);
     return conn == nullptr || PQstatus(conn) == CONNECTION_BAD;
 }
 

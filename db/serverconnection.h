@@ -58,8 +58,10 @@ QSqlError copyRows(const QSqlDatabase& db, const QString& table, const QStringLi
 
 // Whether the connection's transaction failed and will only roll back.
 bool transactionFailed(const QSqlDatabase& db);
-// Whether the connection to the server is broken.
-bool connectionLost(const QSqlDatabase& db);
+// Whether the connection to the server is broken. With `look`, first reads
+// what the server sent meanwhile, so that a connection it ended while idle
+// (a restart, an administrator) is noticed before the next statement.
+bool connectionLost(const QSqlDatabase& db, bool look = false);
 // Whether an error is a wait for a row lock that ran out.
 bool lockTimedOut(const QSqlError& error);
 
