@@ -1,5 +1,6 @@
 #include "kiosk/touchdoc.h"
 
+#include "db/connection.h"
 #include "db/daochkin.h"
 #include "db/daocls.h"
 #include "db/daomem.h"
@@ -11,7 +12,10 @@
 #include "kiosk/touchlayout.h"
 #include "kiosk/touchtext.h"
 #include "kiosk/workoutqueue.h"
+#include "util/facilitylocation.h"
 #include "util/notice.h"
+
+#include <cmath>
 
 using vantora::notice::Icon;
 using vantora::settings::LoadRecord;
@@ -61,6 +65,9 @@ void CVantoraTouchDoc::OnCloseDocument() {
 }
 
 void CVantoraTouchDoc::SetState(TouchState s) {
+    // Members are not asked for their ID while the server is away.
+    if (s == IdPrompt && ServerAway())
+        s = OutOfService;
     state_ = s;
     messageVisible_ = true;
     if (s == IdPrompt) {
@@ -77,6 +84,29 @@ void CVantoraTouchDoc::Notify(Change change) {
 }
 
 // ---- inputs ---------------------------------------------------------------
+
+namespace {
+
+// Any store answers for all: on a server they are one database.
+std::string AnyStore() {
+    return vantora::FacilityLocation::current().storePrefix() + "members.mdb";
+}
+
+} // namespace
+
+bool CVantoraTouchDoc::ServerAway() const {
+    return vantora::FacilityLocation::current().onServer() && !vantora::db::serverReachable();
+}
+
+bool CVantoraTouchDoc::ServerLostSince(unsigned long long errors) {
+    if (!vantora::FacilityLocation::current().onServer())
+        return false;
+    if (!vantora::db::serverReachable())
+        return true;
+    // A statement that failed on a connection the server dropped does not
+    // always tell why: the server is asked whether it still answers.
+    return vantora::db::errorCount() != errors && !vantora::db::storeAnswers(AnyStore());
+}
 
 bool CVantoraTouchDoc::Input(int value, bool fromKey) {
     const bool digit = value >= 0 && value <= 9;
@@ -156,12 +186,16 @@ bool CVantoraTouchDoc::Input(int value, bool fromKey) {
     case NotCurrent:
     case CheckedIn:
     case Farewell:
+    case OutOfService:
         break;
     }
     return false;
 }
 
 void CVantoraTouchDoc::Key(int code) {
+    // Out of service the reader and the keys are not listened to at all.
+    if (state_ == OutOfService)
+        return;
     const int value = CTouchInput::ValueOfKey(code);
     if (value < 0) {
         vantora::notice::show(CTouchInput::UnrecognizedKeyText, Icon::Exclamation);
@@ -285,6 +319,9 @@ std::vector<CVantoraTouchDoc::TimerSpec> CVantoraTouchDoc::Timers() const {
         if (blink)
             t.push_back({BlinkTimer, BlinkPeriodMs, true});
         break;
+    case OutOfService:
+        t.push_back({ReconnectTimer, ReconnectPeriodMs, true});
+        break;
     case EnterCircuits:
     case EnterOptions:
         break;
@@ -323,15 +360,53 @@ void CVantoraTouchDoc::TimerExpired(int id) {
     case ConfirmTimer:
         AnswerConfirm(true);
         break;
+    case ReconnectTimer:
+        TryServerAgain();
+        break;
     default:
         break;
     }
 }
 
 bool CVantoraTouchDoc::Idle() {
-    if (state_ == IdPrompt && idText_.empty())
+    if (state_ == IdPrompt && idText_.empty()) {
+        const auto errors = vantora::db::errorCount();
         FlushWorkouts();
-    return !queue_.Empty();
+        if (ServerLostSince(errors))
+            SetState(OutOfService);
+    }
+    // Out of service the reconnect timer tries again.
+    return state_ != OutOfService && !queue_.Empty();
+}
+
+void CVantoraTouchDoc::TryServerAgain() {
+    if (state_ != OutOfService)
+        return;
+    // The store layer reports the outage once; asking again stays quiet.
+    if (!vantora::db::storeAnswers(AnyStore()))
+        return;
+    FlushWorkouts();
+    SetState(IdPrompt); // stays out of service when the server went again
+}
+
+void CVantoraTouchDoc::ClearFinishedCheckIns() {
+    // Half a second either way: the journal keeps the times to the last
+    // digit, the stores may round them.
+    constexpr double HalfSecond = 0.5 / 86400.0;
+    for (const CWorkout& w : queue_.Pending()) {
+        CDAOChkIn chk;
+        const int open = chk.IsCheckedIn(CDAOSmMem::idMember, w.memberId);
+        for (int i = 0; i < open && !chk.IsEOF(); ++i) {
+            if (std::fabs(double(chk.CheckIn) - double(w.checkIn)) < HalfSecond) {
+                chk.DelCurrent();
+                break;
+            }
+            chk.Op(CDAOEFSet::opMoveNext);
+        }
+        chk.Op(CDAOEFSet::opClose);
+        if (ServerAway())
+            return;
+    }
 }
 
 int CVantoraTouchDoc::FlushWorkouts() {
@@ -339,6 +414,7 @@ int CVantoraTouchDoc::FlushWorkouts() {
         return 0;
     if (onBusy)
         onBusy("Updating Workout Records, Please Wait...");
+    ClearFinishedCheckIns();
     const int n = queue_.FlushWorkouts();
     if (onBusy)
         onBusy(nullptr);
@@ -348,6 +424,7 @@ int CVantoraTouchDoc::FlushWorkouts() {
 // ---- the visit --------------------------------------------------------------
 
 void CVantoraTouchDoc::LookUpId(long id) {
+    const auto errors = vantora::db::errorCount();
     classCount_ = 0;
     classLines_.clear();
     messageLines_.clear();
@@ -372,7 +449,9 @@ void CVantoraTouchDoc::LookUpId(long id) {
         expiration_ = mem.ExpirationDate;
         CDAOCls cls;
         classCount_ = cls.FindClasses(mem.EnrMemberID);
-        if (classCount_ == 0) {
+        if (classCount_ == 0 && ServerLostSince(errors)) {
+            next = OutOfService;
+        } else if (classCount_ == 0) {
             vantora::notice::show("Error: missing course enrollment information.",
                                   Icon::Exclamation);
             next = IdPrompt;
@@ -392,7 +471,8 @@ void CVantoraTouchDoc::LookUpId(long id) {
         cls.Op(CDAOEFSet::opClose);
     }
     mem.Op(CDAOEFSet::opClose);
-    SetState(next);
+    // A look-up the server did not answer says nothing about the member.
+    SetState(ServerLostSince(errors) ? OutOfService : next);
 }
 
 void CVantoraTouchDoc::BuildCourseList(CDAOCls& cls) {
@@ -405,6 +485,7 @@ void CVantoraTouchDoc::BuildCourseList(CDAOCls& cls) {
 }
 
 void CVantoraTouchDoc::SelectCourse(int index, bool checkIn) {
+    const auto errors = vantora::db::errorCount();
     CDAOCls cls;
     cls.FindClasses(workout_.memberId);
     const bool moved = cls.MoveSet(index);
@@ -419,7 +500,7 @@ void CVantoraTouchDoc::SelectCourse(int index, bool checkIn) {
         LoadBonusCount(cls);
     LoadPeriodTotals();
     LoadMemberMessage(workout_.memberId);
-    SetState(AskCheckIn);
+    SetState(ServerLostSince(errors) ? OutOfService : AskCheckIn);
 }
 
 void CVantoraTouchDoc::LoadBonusCount(const CDAOCls& cls) {
@@ -456,6 +537,7 @@ void CVantoraTouchDoc::AnswerCheckIn(bool yes) {
         SetState(Flag(CDAODef::defRecordDetails) ? AskWorkout : IdPrompt);
         return;
     }
+    const auto errors = vantora::db::errorCount();
     CDAOChkIn chk;
     chk.OpenSet(false);
     chk.Op(CDAOEFSet::opAddNew);
@@ -471,6 +553,10 @@ void CVantoraTouchDoc::AnswerCheckIn(bool yes) {
     // not told "checked in" then.
     const bool stored = chk.IsCheckedIn(CDAOSmMem::idMember, workout_.memberId) > 0;
     chk.Op(CDAOEFSet::opClose);
+    // Not stored because the server went: the ID prompt becomes the
+    // out-of-service screen.
+    if (!stored)
+        ServerLostSince(errors);
     SetState(stored ? CheckedIn : IdPrompt);
 }
 
@@ -514,10 +600,15 @@ void CVantoraTouchDoc::AnswerConfirm(bool yes) {
     // time since "check-in" is not what the member did.
     workoutMinutes_ = workout_.TotalMinutes();
     queue_.QueueWorkout(workout_);
+    const auto errors = vantora::db::errorCount();
     CDAOChkIn chk;
     if (chk.IsCheckedIn(CDAOSmMem::idBarcode, workout_.barcode))
         chk.DelCurrent();
     chk.Op(CDAOEFSet::opClose);
+    // The workout is journaled: the member is thanked even when the server
+    // went meanwhile; the kiosk then goes out of service after the farewell,
+    // and the check-in goes when the workout is written.
+    ServerLostSince(errors);
     SetState(Farewell);
 }
 

@@ -32,7 +32,10 @@ public:
         EnterCircuits = 8,
         EnterOptions = 9,
         ConfirmWorkout = 10,
-        Farewell = 11
+        Farewell = 11,
+        // The database server cannot be reached: no member input is taken
+        // until it answers again.
+        OutOfService = 12
     };
 
     enum TimerId {
@@ -43,7 +46,8 @@ public:
         CheckOutTimer = 162,
         AddWorkoutTimer = 163,
         ConfirmTimer = 164,
-        ExitTimer = 165
+        ExitTimer = 165,
+        ReconnectTimer = 166
     };
 
     struct TimerSpec {
@@ -55,6 +59,8 @@ public:
 
     static constexpr int BlinkPeriodMs = 1500;
     static constexpr int QuestionTimeoutMs = 40000;
+    // How often an out-of-service kiosk asks the server whether it is back.
+    static constexpr int ReconnectPeriodMs = 15000;
     // The kiosk has entry fields for the circuits and twelve more options.
     static constexpr std::size_t MaxOptions = 13;
     // Longest ID number a member can have.
@@ -97,8 +103,12 @@ public:
     std::vector<TimerSpec> Timers() const;
     // No input for a while at the ID prompt: write the queued workouts.
     // True when workouts are still queued afterwards (the store refused
-    // them), so that the caller tries again later.
+    // them), so that the caller tries again later. A server found away
+    // puts the kiosk out of service instead; it then tries on its own.
     bool Idle();
+    // Out of service: asks the server whether it answers again; when it
+    // does, writes the queued workouts and returns to the ID prompt.
+    void TryServerAgain();
 
     // The visit.
     void LookUpId(long id);
@@ -135,6 +145,14 @@ public:
 
 private:
     void SetState(TouchState s);
+    // Whether the stores are on a server that the last use could not reach.
+    bool ServerAway() const;
+    // Whether the server was found away by the store operations since the
+    // error count was `errors`.
+    bool ServerLostSince(unsigned long long errors);
+    // Takes the check-ins of queued workouts off the list: a visit finished
+    // while the server was away could not remove its own.
+    void ClearFinishedCheckIns();
     void Notify(Change change);
     void Submit();
     void LoadBonusCount(const CDAOCls& cls);

@@ -212,6 +212,14 @@ CTouchScreen CTouchScreen::Build(const Doc& doc) {
             Block(CTouchBlock::Message, CTouchBlock::Medium, {"Please visit again soon!"}));
         break;
     }
+    case Doc::OutOfService:
+        // Calm words for members; what went wrong is for the staff.
+        s.wholeWidth = true;
+        AddFacility(doc, s);
+        s.blocks.push_back(Block(CTouchBlock::Framed, CTouchBlock::Medium,
+                                 {"Sorry, this kiosk is out of service for a moment.", "",
+                                  "Please check in or out at the front desk."}));
+        break;
     }
     return s;
 }

@@ -441,7 +441,10 @@ void CVantoraTouchView::Arrange() {
     const int g = layout_.Gap();
     const bool area = std::any_of(screen_.blocks.begin(), screen_.blocks.end(),
                                   [](const CTouchBlock& b) { return b.kind == CTouchBlock::Area; });
-    const int top = area ? 6 * g : doc_.State() == CVantoraTouchDoc::IdPrompt ? 8 * g : 16 * g;
+    // Screens led by the facility block start higher.
+    const bool facility = doc_.State() == CVantoraTouchDoc::IdPrompt ||
+                          doc_.State() == CVantoraTouchDoc::OutOfService;
+    const int top = area ? 6 * g : facility ? 8 * g : 16 * g;
     const int limit = height() - (area ? 6 * g : g);
     scale_ = 1.0;
     for (int pass = 0; pass < 6; ++pass) {

@@ -40,7 +40,7 @@ public:
     void PressButton(int id);
     // Handles one key-up code as the view and its fields do.
     void KeyUp(int code);
-    // The timer armed under an identifier (158..165), or null when not armed.
+    // The timer armed under an identifier (158..166), or null when not armed.
     const QTimer* Timer(int id) const;
     // Window code of a Qt key event: the virtual key code the kiosk reads.
     static int VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers);
