@@ -105,7 +105,8 @@ bool usedKeys(QSqlDatabase& file, const schema::Table& table, long long& largest
     query.prepare(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"));
     query.addBindValue(q(table.name));
     if (!query.exec()) {
-        error = errorText(query.lastError());
+        error = insert("Error: cannot read the table %1 of the files (%2)",
+                       {table.name, errorText(query.lastError())});
         return false;
     }
     if (query.next())

@@ -1,6 +1,6 @@
+#include "setupprogram.h"
 #include "support/testsupport.h"
 
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -13,27 +13,13 @@
 #include <fstream>
 #include <string>
 
+using vantora::test::runSetup;
+using vantora::test::setupArgs;
+using vantora::test::SetupOutcome;
 using vantora::test::TempDir;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-Outcome setup(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VANTORA_SETUP_PROGRAM), arguments);
-    Outcome run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
 
 // Name and password stored in the facility's center file.
 std::pair<std::string, std::string> centerOf(const std::string& folder) {
@@ -52,26 +38,21 @@ std::pair<std::string, std::string> centerOf(const std::string& folder) {
     return result;
 }
 
-QStringList args(std::initializer_list<std::string> list) {
-    QStringList out;
-    for (const std::string& a : list)
-        out << QString::fromStdString(a);
-    return out;
-}
-
 } // namespace
 
 TEST(SetupProgram, HelpExplainsTheOptionsAndTheFolder) {
-    const Outcome run = setup(args({"--help"}));
+    const SetupOutcome run = runSetup(setupArgs({"--help"}));
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* word : {"--name", "--password", "FOLDER", "members.mdb", "VANTO_DB"})
+    for (const char* word :
+         {"--name", "--password", "FOLDER", "members.mdb", "VANTO_DB", "--server", "--copy", "URI"})
         EXPECT_NE(run.out.find(word), std::string::npos) << word;
 }
 
 TEST(SetupProgram, CreatesTheFacilityAndRefusesToOverwriteIt) {
     TempDir dir;
     const std::string folder = dir.file("north/db");
-    Outcome run = setup(args({"--name", "North Side Fitness", "--password", "Tr41n", folder}));
+    SetupOutcome run =
+        runSetup(setupArgs({"--name", "North Side Fitness", "--password", "Tr41n", folder}));
     ASSERT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.err, "");
     for (const char* file : {"members.mdb", "center.mdb", "chkin.mdb", "reports.mdb"})
@@ -79,7 +60,7 @@ TEST(SetupProgram, CreatesTheFacilityAndRefusesToOverwriteIt) {
     EXPECT_EQ(centerOf(folder),
               std::make_pair(std::string("North Side Fitness"), std::string("Tr41n")));
 
-    run = setup(args({"--name", "Someone Else", folder}));
+    run = runSetup(setupArgs({"--name", "Someone Else", folder}));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_EQ(run.err, "Error: " + folder + " already holds a facility; it is not overwritten\n");
     EXPECT_EQ(centerOf(folder).first, "North Side Fitness");
@@ -92,18 +73,23 @@ TEST(SetupProgram, BadInputGivesOneErrorLineAndCreatesNothing) {
         QStringList arguments;
         std::string error;
     } cases[] = {
-        {args({dir.file("plain.txt")}), "Error: " + dir.file("plain.txt") + " is not a folder\n"},
-        {args({}), "Error: name exactly one facility folder (see --help)\n"},
-        {args({dir.file("a"), dir.file("b")}),
+        {setupArgs({dir.file("plain.txt")}),
+         "Error: " + dir.file("plain.txt") + " is not a folder\n"},
+        {setupArgs({}), "Error: name exactly one facility folder (see --help)\n"},
+        {setupArgs({dir.file("a"), dir.file("b")}),
          "Error: name exactly one facility folder (see --help)\n"},
-        {args({"--colour", "red", dir.file("a")}), "Error: Unknown option 'colour'.\n"},
-        {args({"--password", "much too long", dir.file("a")}),
+        {setupArgs({"--colour", "red", dir.file("a")}), "Error: Unknown option 'colour'.\n"},
+        {setupArgs({"--password", "much too long", dir.file("a")}),
          "Error: the password must have 1 to 8 characters\n"},
-        {args({"--name", "", dir.file("a")}),
+        {setupArgs({"--name", "", dir.file("a")}),
          "Error: the facility name must have 1 to 48 characters\n"},
+        {setupArgs({"--server", dir.file("a")}),
+         "Error: --server takes a server address: postgresql://user@host:port/database\n"},
+        {setupArgs({"--server", "postgresql://gym@db.example.org/gym", dir.file("a")}),
+         "Error: --server creates the facility on the server: name no folder\n"},
     };
     for (const auto& c : cases) {
-        const Outcome run = setup(c.arguments);
+        const SetupOutcome run = runSetup(c.arguments);
         EXPECT_NE(run.exitCode, 0) << c.error;
         EXPECT_EQ(run.err, c.error);
         EXPECT_EQ(run.out, "");

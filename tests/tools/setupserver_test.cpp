@@ -4,12 +4,12 @@
 #include "db/schema.h"
 #include "db/serverconnection.h"
 #include "db/storecopy.h"
+#include "setupprogram.h"
 #include "support/testserver.h"
 #include "support/testsupport.h"
 #include "tools/demofacility.h"
 #include "util/facilitylocation.h"
 
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -27,7 +27,10 @@
 #include <string>
 #include <vector>
 
+using vantora::test::runSetup;
 using vantora::test::ScratchDatabase;
+using vantora::test::setupArgs;
+using vantora::test::SetupOutcome;
 using vantora::test::TempDir;
 namespace fs = std::filesystem;
 namespace schema = vantora::db::schema;
@@ -112,30 +115,6 @@ bool sameValue(const QVariant& a, const QVariant& b) {
 
 long long serverTables(const std::string& uri) {
     return Sql(uri).number("SELECT count(*) FROM pg_tables WHERE schemaname = current_schema()");
-}
-
-struct Outcome {
-    int exitCode = -1;
-    std::string out, err;
-};
-
-Outcome setup(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(VANTORA_SETUP_PROGRAM), arguments);
-    Outcome run;
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
-
-QStringList args(std::initializer_list<std::string> list) {
-    QStringList out;
-    for (const std::string& a : list)
-        out << QString::fromStdString(a);
-    return out;
 }
 
 // The demo facility in store files, made once; each test copies its folder.
@@ -250,7 +229,8 @@ TEST_F(CopyToServer, AFailureOnTheWayLeavesTheServerDatabaseEmpty) {
 
 TEST_F(CopyToServer, RefusesWhatIsNotAFacilityAndADatabaseThatHoldsOne) {
     ScratchDatabase taken;
-    ASSERT_EQ(setup(args({"--server", taken.uri(), "--name", "Taken Fitness"})).exitCode, 0);
+    ASSERT_EQ(runSetup(setupArgs({"--server", taken.uri(), "--name", "Taken Fitness"})).exitCode,
+              0);
     TempDir other;
     fs::create_directory(other.file("empty"));
     fs::copy(folder(), other.file("partial"));
@@ -263,22 +243,22 @@ TEST_F(CopyToServer, RefusesWhatIsNotAFacilityAndADatabaseThatHoldsOne) {
         QStringList arguments;
         std::string error;
     } cases[] = {
-        {args({"--copy", folder(), taken.uri()}),
+        {setupArgs({"--copy", folder(), taken.uri()}),
          "Error: the store members.mdb in the server database " + taken.name() +
              " already holds a facility; it is not overwritten"},
-        {args({"--copy", other.file("none"), "SCRATCH"}),
+        {setupArgs({"--copy", other.file("none"), "SCRATCH"}),
          "Error: the folder " + other.file("none") + " does not exist"},
-        {args({"--copy", other.file("empty"), "SCRATCH"}),
+        {setupArgs({"--copy", other.file("empty"), "SCRATCH"}),
          "Error: " + other.file("empty") + " holds no facility (no store files)"},
-        {args({"--copy", other.file("partial"), "SCRATCH"}),
+        {setupArgs({"--copy", other.file("partial"), "SCRATCH"}),
          "Error: the database file \"" + other.file("partial/reports.mdb") + "\" does not exist"},
-        {args({"--copy", other.file("foreign"), "SCRATCH"}),
+        {setupArgs({"--copy", other.file("foreign"), "SCRATCH"}),
          "Error: " + other.file("foreign/center.mdb") + " is not a Vantora store file"},
-        {args({"--copy", "SCRATCH", folder()}),
+        {setupArgs({"--copy", "SCRATCH", folder()}),
          "Error: name the facility's folder first, then the server's address"},
-        {args({"--copy", folder()}),
+        {setupArgs({"--copy", folder()}),
          "Error: name the facility's folder and the server's address: --copy FOLDER URI"},
-        {args({"--copy", "--name", "Other", folder(), "SCRATCH"}),
+        {setupArgs({"--copy", "--name", "Other", folder(), "SCRATCH"}),
          "Error: --copy takes the facility as it is: give only FOLDER and URI"},
     };
     for (const auto& c : cases) {
@@ -288,7 +268,7 @@ TEST_F(CopyToServer, RefusesWhatIsNotAFacilityAndADatabaseThatHoldsOne) {
             if (argument == QLatin1String("SCRATCH"))
                 argument = QString::fromStdString(scratch.uri());
         }
-        const Outcome run = setup(arguments);
+        const SetupOutcome run = runSetup(arguments);
         EXPECT_EQ(run.exitCode, 1) << c.error;
         EXPECT_EQ(run.err, c.error + '\n');
         EXPECT_EQ(serverTables(scratch.uri()), 0) << c.error;
@@ -303,13 +283,14 @@ TEST(SetupOnServer, CreatesTheFacilityWithoutShowingThePassword) {
     // The test server trusts its socket; the password is only to be hidden.
     std::string uri = scratch.uri();
     uri.insert(uri.find('@'), ":Hush3d");
-    Outcome run = setup(args({"--server", uri, "--name", "Server Side Gym", "--password", "k3y"}));
+    SetupOutcome run =
+        runSetup(setupArgs({"--server", uri, "--name", "Server Side Gym", "--password", "k3y"}));
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Created the facility \"Server Side Gym\" in " + scratch.uri() + '\n');
     EXPECT_EQ(Sql(scratch.uri()).rows("SELECT \"Name\", \"Password\" FROM \"Center\"").at(0),
               (Row{QStringLiteral("Server Side Gym"), QStringLiteral("k3y")}));
 
-    run = setup(args({"--server", uri}));
+    run = runSetup(setupArgs({"--server", uri}));
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.find("Hush3d"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("already holds a facility"), std::string::npos) << run.err;
