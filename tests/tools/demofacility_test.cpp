@@ -19,6 +19,7 @@
 #include "db/daowk.h"
 #include "db/schema.h"
 
+#include "facilityexport.h"
 #include "support/faultydisk.h"
 #include "support/testsupport.h"
 #include "util/text.h"
@@ -42,17 +43,6 @@ using namespace vantora::test;
 using vantora::tools::DemoSummary;
 
 namespace {
-
-// The record sets of one generated facility: its folder in VANTO_DB.
-class Generated {
-public:
-    explicit Generated(const std::string& folder)
-        : db_("VANTO_DB", (folder + "/").c_str()), back_("VANTO_BACK", (folder + "/").c_str()) {}
-
-private:
-    ScopedEnv db_;
-    ScopedEnv back_;
-};
 
 // One demo facility for the whole suite: generating it is the slow part.
 class DemoFacility : public ::testing::Test {
@@ -96,27 +86,6 @@ bool In(double v, double lo, double hi) {
     return v >= lo && v <= hi;
 }
 
-// Every evaluation and workout of a facility as export lines.
-std::string ExportAll(const std::string& folder) {
-    Generated g(folder);
-    TempDir dir;
-    const std::string path = dir.file("all.dat");
-    {
-        std::ofstream out(path);
-        CText text(&out, '|');
-        CDAOEval e;
-        for (e.FindEvals(CDAOSmEval::idMember, 0); !e.IsEOF(); e.Op(CDAOEFSet::opMoveNext))
-            e.Save(&text);
-        CDAOWk w;
-        for (w.FindAllWks(); !w.IsEOF(); w.Op(CDAOEFSet::opMoveNext))
-            w.Save(&text);
-        CDAOBodyComp b;
-        for (b.FindBodyComps(0); !b.IsEOF(); b.Op(CDAOEFSet::opMoveNext))
-            b.Save(&text);
-    }
-    return readFile(path);
-}
-
 } // namespace
 
 TEST_F(DemoFacility, HoldsAFewHundredMembersWithTheirRecords) {
@@ -129,7 +98,7 @@ TEST_F(DemoFacility, HoldsAFewHundredMembersWithTheirRecords) {
     EXPECT_EQ(s.checkIns, 6);
     EXPECT_EQ(s.messages, 5);
 
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOMem mem;
     EXPECT_EQ(mem.FindAllMembers(true), 300);
     CDAOSmMem sm;
@@ -160,7 +129,7 @@ TEST_F(DemoFacility, HoldsAFewHundredMembersWithTheirRecords) {
 }
 
 TEST_F(DemoFacility, MembersAreVariedAndPlausible) {
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOMem mem;
     ASSERT_EQ(mem.FindAllMembers(true), 300);
     std::set<std::string> lastNames;
@@ -191,7 +160,7 @@ TEST_F(DemoFacility, MembersAreVariedAndPlausible) {
 }
 
 TEST_F(DemoFacility, ClassesComeFromTheCatalog) {
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOCls cls;
     ASSERT_GT(cls.FindClasses(0), 0);
     CDAOCat cat;
@@ -212,7 +181,7 @@ TEST_F(DemoFacility, ClassesComeFromTheCatalog) {
 }
 
 TEST_F(DemoFacility, WorkoutsFollowTheFacilityRule) {
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOCenter center;
     ASSERT_EQ(center.OpenSet(true), 1);
     CDAOCls cls;
@@ -245,7 +214,7 @@ TEST_F(DemoFacility, WorkoutsFollowTheFacilityRule) {
 }
 
 TEST_F(DemoFacility, EvaluationsLieInTheRangesTheEditingPagesAccept) {
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOEval ev;
     ASSERT_GT(ev.FindEvals(CDAOSmEval::idMember, 0), 0);
     std::set<long> ids;
@@ -289,7 +258,7 @@ TEST_F(DemoFacility, EvaluationsLieInTheRangesTheEditingPagesAccept) {
 }
 
 TEST_F(DemoFacility, BodyCompositionsUseEveryMethodAndUnit) {
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOBodyComp bc;
     ASSERT_GT(bc.FindBodyComps(0), 0);
     std::map<int, int> methods;
@@ -333,15 +302,15 @@ TEST_F(DemoFacility, TheSameDayGivesTheSameFacility) {
     DemoSummary again;
     ASSERT_EQ(vantora::tools::createDemoFacility(dir.file("again"), {}, {}, &again), "");
     EXPECT_EQ(again.workouts, summary().workouts);
-    const std::string first = ExportAll(folder());
+    const std::string first = ExportFacility(folder());
     EXPECT_FALSE(first.empty());
-    EXPECT_EQ(ExportAll(dir.file("again")), first);
+    EXPECT_EQ(ExportFacility(dir.file("again")), first);
 }
 
 TEST_F(DemoFacility, AnExistingFacilityIsNotOverwritten) {
     const std::string error = vantora::tools::createDemoFacility(folder(), {}, {}, nullptr);
     EXPECT_EQ(error.rfind("Error: ", 0), 0u) << error;
-    Generated g(folder());
+    FacilityStores g(folder());
     CDAOSmMem sm;
     EXPECT_EQ(sm.FindAllMembers(true), 300);
 }
@@ -357,7 +326,7 @@ TEST(LargeFacility, HoldsExactlyTheMembersAndWorkoutsAskedFor) {
     ASSERT_EQ(vantora::tools::createLargeFacility(dir.file("large"), {}, options, &s), "");
     EXPECT_EQ(s.members, 150);
     EXPECT_EQ(s.workouts, 4000);
-    Generated g(dir.file("large"));
+    FacilityStores g(dir.file("large"));
     CDAOMem mem;
     EXPECT_EQ(mem.FindAllMembers(true), 150);
     CDAOWk wk;
@@ -437,7 +406,7 @@ TEST(DemoOption, TheSetUpProgramCreatesTheDemoFacility) {
     EXPECT_NE(out.find("with 300 members"), std::string::npos) << out;
     {
         Notices notices;
-        Generated g(folder);
+        FacilityStores g(folder);
         CDAOSmMem sm;
         EXPECT_EQ(sm.FindAllMembers(true), 300);
         CDAOCenter center;
