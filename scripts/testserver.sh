@@ -7,7 +7,8 @@
 # start makes a temporary data folder and socket folder, creates a cluster
 # whose superuser is "vantora" with trust authentication on the Unix socket
 # only, and starts the server listening on that socket alone (no TCP), with
-# fsync off: the data is thrown away anyway. Run as root, the server runs as
+# fsync off: the data is thrown away anyway. The folders go to memory
+# (/dev/shm) where it has room, else to /tmp. Run as root, the server runs as
 # the "postgres" system user, since the server refuses to run as root.
 # The URI and the folders go to STATE_FILE (default
 # /tmp/vantora-testserver-<uid>.env), where stop finds them; stop ends the
@@ -18,17 +19,19 @@ set -euo pipefail
 command=${1:-}
 state=${2:-/tmp/vantora-testserver-$(id -u).env}
 
+# The folder of the server programs, of the newest installed version.
 pg_bin() {
   local dir
-  for dir in /usr/lib/postgresql/*/bin; do
-    if [ -x "$dir/initdb" ]; then
-      echo "$dir"
-      return
-    fi
-  done
-  command -v initdb >/dev/null 2>&1 && dirname "$(command -v initdb)" && return
-  echo "Error: no PostgreSQL server programs (initdb) found; install postgresql." >&2
-  exit 1
+  dir=$(find /usr/lib/postgresql -mindepth 3 -maxdepth 3 -path '*/bin/initdb' -printf '%h\n' \
+    2>/dev/null | sort -V | tail -n 1)
+  if [ -z "$dir" ] && command -v initdb >/dev/null 2>&1; then
+    dir=$(dirname "$(command -v initdb)")
+  fi
+  if [ -z "$dir" ]; then
+    echo "Error: no PostgreSQL server programs (initdb) found; install postgresql." >&2
+    exit 1
+  fi
+  echo "$dir"
 }
 
 # Runs a command as the server's user.
@@ -50,7 +53,7 @@ stop_server() {
       >/dev/null 2>&1 || true
   fi
   case "$VANTORA_TEST_SERVER_DIR" in
-    /tmp/vantora-pg.*) rm -rf -- "$VANTORA_TEST_SERVER_DIR" ;;
+    /tmp/vantora-pg.* | /dev/shm/vantora-pg.*) rm -rf -- "$VANTORA_TEST_SERVER_DIR" ;;
   esac
   rm -f -- "$state"
 }
@@ -60,9 +63,14 @@ start_server() {
     echo "Error: a test server is already recorded in $state; run '$0 stop' first." >&2
     exit 1
   fi
-  local bin base
+  local bin base parent=/tmp
   bin=$(pg_bin)
-  base=$(mktemp -d /tmp/vantora-pg.XXXXXX)
+  # A gigabyte of memory is plenty for the scratch databases of the tests.
+  if [ -d /dev/shm ] && [ -w /dev/shm ] &&
+    [ "$(df -Pk /dev/shm | awk 'NR == 2 { print $4 }')" -gt 1048576 ]; then
+    parent=/dev/shm
+  fi
+  base=$(mktemp -d "$parent/vantora-pg.XXXXXX")
   mkdir "$base/data" "$base/socket"
   if [ "$(id -u)" -eq 0 ]; then
     chown -R postgres: "$base"
