@@ -296,4 +296,15 @@ TEST(SetupOnServer, CreatesTheFacilityWithoutShowingThePassword) {
     EXPECT_NE(run.err.find("already holds a facility"), std::string::npos) << run.err;
 }
 
+TEST(SetupOnServer, FillsTheDemoFacilityThere) {
+    NEEDS_SERVER();
+    ScratchDatabase scratch;
+    const SetupOutcome run = runSetup(setupArgs({"--server", scratch.uri(), "--demo"}));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    const std::string said =
+        "Created the facility \"Fitness Center\" in " + scratch.uri() + " with 300 members, ";
+    EXPECT_EQ(run.out.substr(0, said.size()), said);
+    EXPECT_EQ(Sql(scratch.uri()).number("SELECT count(*) FROM \"Members\""), 300);
+}
+
 } // namespace
