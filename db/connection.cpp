@@ -424,7 +424,13 @@ QSqlQuery* Store::prepared(const QString& sql) {
         reportError("the connection to the database server was lost", false);
         return nullptr;
     }
-    flushRows();
+    // Queued rows go before any statement that could see or change them; a
+    // read of other tables (the restore's member look-ups) lets them wait.
+    bool reads = sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);
+    for (const QueuedRows& part : queued_)
+        reads = reads && !sql.contains(part.table, Qt::CaseInsensitive);
+    if (!reads)
+        flushRows();
     auto it = statements_.find(sql);
     if (it != statements_.end())
         return it->second.get();

@@ -312,6 +312,10 @@ std::string createIndex(const Table& t, const Index& ix, Engine engine) {
             cols += std::string(" COLLATE ") + caselessCollation;
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
     }
+    // The server ends every index with the hidden key, the order of rows
+    // that are equal otherwise, so that sorted lists read the index alone.
+    if (engine == Engine::Server)
+        cols += ", " + quoted(keyColumn);
     return "CREATE INDEX " + quoted(ix.name) + " ON " + quoted(t.name) + " (" + cols + ")";
 }
 
