@@ -1,6 +1,7 @@
 // Facilities created on and copied to the test server. Every test here needs
 // the server, so it runs in the server copy of the program only.
 
+#include "db/networkfolder.h"
 #include "db/schema.h"
 #include "db/serverconnection.h"
 #include "db/storecopy.h"
@@ -150,6 +151,12 @@ TEST_F(CopyToServer, EveryRowArrivesWithItsKeyAndNewRowsGetKeysPastTheFiles) {
     members.rows("DELETE FROM Workouts WHERE _key = (SELECT max(_key) FROM Workouts)");
     members.rows("UPDATE Members SET LastName = 'O''Brien \\ \"Zoë\" {x}', MiddleInitial = NULL "
                  "WHERE _key = 2");
+    // A facility moves from a network folder, where the programs refuse its
+    // files, too.
+    vantora::db::network::setProbe([](const std::string&) { return std::string("NFS"); });
+    struct ProbeBack {
+        ~ProbeBack() { vantora::db::network::setProbe({}); }
+    } probeBack;
     ScratchDatabase scratch;
     std::vector<std::string> told;
     const storecopy::Result result =
