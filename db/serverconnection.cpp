@@ -14,6 +14,8 @@
 
 #include <libpq-fe.h>
 
+#include <poll.h>
+
 #include <atomic>
 #include <charconv>
 #include <map>
@@ -305,9 +307,13 @@ bool transactionFailed(const QSqlDatabase& db) {
 
 bool connectionLost(const QSqlDatabase& db, bool look) {
     PGconn* conn = handle(db);
-    // The server's farewell comes first, the end of the connection after it.
-    for (int i = 0; i < 2 && conn != nullptr && look && PQstatus(conn) == CONNECTION_OK; ++i)
-        PQconsumeInput(conn);
+    // Reads what waits on the socket: the server's farewell first, then the
+    // end of the connection.
+    for (int i = 0; i < 4 && conn != nullptr && look && PQstatus(conn) == CONNECTION_OK; ++i) {
+        pollfd ready{PQsocket(conn), POLLIN, 0};
+        if (::poll(&ready, 1, 0) <= 0 || PQconsumeInput(conn) == 0)
+            break;
+    }
     return conn == nullptr || PQstatus(conn) == CONNECTION_BAD;
 }
 
@@ -315,8 +321,10 @@ bool lockTimedOut(const QSqlError& error) {
     return error.nativeErrorCode() == QLatin1String("55P03");
 }
 
-void reportUnreachable(const std::string& uri, const std::string& why) {
+void reportUnreachable(const std::string& uri, const std::string& reason) {
     const bool first = g_reachable.exchange(false);
+    // The client library's text spans lines; the message reads as one.
+    const std::string why = QString::fromStdString(reason).simplified().toStdString();
     reportError(insert("Error: the database server of %1 cannot be reached (%2). Work that was "
                        "not saved must be entered again once it is back.",
                        {FacilityLocation::withoutPassword(uri), why}),
