@@ -69,12 +69,10 @@ protected:
         return doc->State() == Doc::OutOfService &&
                std::find(lines.begin(), lines.end(), OutOfServiceLine) != lines.end();
     }
-    std::size_t Notices() { return f->notices().count(); }
-    // The store layer reported the outage; the kiosk adds no notice of its own.
-    bool ReportedAway() {
-        const auto& entries = f->notices().entries();
-        return std::any_of(entries.begin(), entries.end(),
-                           [](const auto& e) { return e.text.rfind(AwayNotice, 0) == 0; });
+    // The store layer reported the outage once; the kiosk adds no notice
+    // of its own.
+    bool ReportedAwayOnce() {
+        return f->notices().count() == 1 && f->notices().last().rfind(AwayNotice, 0) == 0;
     }
     std::size_t JournalLines() {
         std::size_t n = 0;
@@ -97,8 +95,7 @@ TEST_F(KioskOutageTest, LookUpWithTheServerAwayPutsTheKioskOutOfService) {
     ASSERT_TRUE(server->Stop());
     Type("123456");
     EXPECT_TRUE(ShowsOutOfService()) << "not 'unknown ID' for a look-up nobody answered";
-    ASSERT_TRUE(ReportedAway()) << f->notices().last();
-    const std::size_t reported = Notices();
+    ASSERT_TRUE(ReportedAwayOnce()) << f->notices().last();
     const std::vector<Doc::TimerSpec> reconnect{{Doc::ReconnectTimer, 15000, true}};
     EXPECT_EQ(reconnect, doc->Timers());
 
@@ -113,14 +110,14 @@ TEST_F(KioskOutageTest, LookUpWithTheServerAwayPutsTheKioskOutOfService) {
     // Still away: the next try stays quiet.
     doc->TimerExpired(Doc::ReconnectTimer);
     EXPECT_TRUE(ShowsOutOfService());
-    EXPECT_EQ(reported, Notices());
+    EXPECT_TRUE(ReportedAwayOnce());
 
     ASSERT_TRUE(server->Start());
     doc->TimerExpired(Doc::ReconnectTimer);
     EXPECT_EQ(Doc::IdPrompt, doc->State());
     Type("123456");
     EXPECT_EQ(Doc::AskCheckIn, doc->State());
-    EXPECT_EQ(reported, Notices());
+    EXPECT_TRUE(ReportedAwayOnce());
 }
 
 TEST_F(KioskOutageTest, VisitFinishedWhileTheServerGoesIsWrittenOnceWhenItIsBack) {
@@ -137,8 +134,7 @@ TEST_F(KioskOutageTest, VisitFinishedWhileTheServerGoesIsWrittenOnceWhenItIsBack
     ASSERT_TRUE(server->Stop());
     ASSERT_TRUE(doc->Input(CTouchInput::Yes, false));
     EXPECT_EQ(Doc::Farewell, doc->State());
-    ASSERT_TRUE(ReportedAway()) << f->notices().last();
-    const std::size_t reported = Notices();
+    ASSERT_TRUE(ReportedAwayOnce()) << f->notices().last();
     EXPECT_EQ(1u, queue->Size());
     EXPECT_EQ(1u, JournalLines());
 
@@ -149,7 +145,7 @@ TEST_F(KioskOutageTest, VisitFinishedWhileTheServerGoesIsWrittenOnceWhenItIsBack
     doc->TimerExpired(Doc::ReconnectTimer);
     EXPECT_EQ(1u, queue->Size());
     EXPECT_EQ(1u, JournalLines());
-    EXPECT_EQ(reported, Notices()) << "one notice per outage, none per member or try";
+    EXPECT_TRUE(ReportedAwayOnce()) << "one notice per outage, none per member or try";
 
     ASSERT_TRUE(server->Start());
     doc->TimerExpired(Doc::ReconnectTimer);
@@ -160,5 +156,5 @@ TEST_F(KioskOutageTest, VisitFinishedWhileTheServerGoesIsWrittenOnceWhenItIsBack
     // The check-in the outage left behind went with the written workout,
     // so Ana is not offered a second check-out of the same visit.
     EXPECT_EQ(0, Rows("ChkIn"));
-    EXPECT_EQ(reported, Notices());
+    EXPECT_TRUE(ReportedAwayOnce());
 }
