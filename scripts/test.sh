@@ -10,10 +10,14 @@ install_packages
 
 build_tree build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANTORA_BUILD_BENCH=ON
 
-# The test server lives until this script ends, however it ends.
+# The test server lives until this script ends, however it ends; so does
+# the folder standing in for the programs' local data (kiosk journals,
+# printed-request notes), which tests must not leave in the home folder.
 server_state=$(mktemp /tmp/vantora-testserver.XXXXXX)
 rm -f "$server_state"
-trap '"$VANTORA_ROOT/scripts/testserver.sh" stop "$server_state"' EXIT
+export XDG_DATA_HOME
+XDG_DATA_HOME=$(mktemp -d /tmp/vantora-testdata.XXXXXX)
+trap '"$VANTORA_ROOT/scripts/testserver.sh" stop "$server_state"; rm -rf "$XDG_DATA_HOME"' EXIT
 server_env=$("$VANTORA_ROOT/scripts/testserver.sh" start "$server_state")
 eval "$server_env"
 export VANTORA_REQUIRE_SERVER=1

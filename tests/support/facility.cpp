@@ -1,5 +1,6 @@
 #include "support/facility.h"
 
+#include "db/connection.h"
 #include "db/facility.h"
 #include "db/serverconnection.h"
 
@@ -92,7 +93,14 @@ Facility::Facility(const std::string& name, const std::string& password)
         throw std::runtime_error("cannot create the test facility: " + error);
 }
 
-Facility::~Facility() = default;
+Facility::~Facility() {
+    // This thread's connections to the scratch database close before it is
+    // dropped, rather than being cut off by the drop.
+    if (onServer()) {
+        for (const char* store : {"members.mdb", "center.mdb", "chkin.mdb", "reports.mdb"})
+            db::closeStore(storePath(store));
+    }
+}
 
 std::string Facility::stores() const {
     return onServer() ? scratch_->uri() : dbFolder();
