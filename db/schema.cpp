@@ -6,6 +6,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QUrl>
 #include <QVariant>
 
 #include <algorithm>
@@ -327,7 +328,10 @@ bool equalNoCase(std::string_view a, std::string_view b) {
 }
 
 std::string describe(const QSqlDatabase& db, Store store) {
-    const QString name = db.databaseName();
+    QString name = db.databaseName();
+    // A file opened through an SQLite URI is named by its path.
+    if (name.startsWith(QLatin1String("file:")))
+        name = QUrl(name).toLocalFile();
     if (onServer(db))
         return insert("the store %1 in the server database %2", {fileName(store), s(name)});
     return name.isEmpty() ? std::string(fileName(store)) : s(name);

@@ -325,8 +325,8 @@ void reportUnreachable(const std::string& uri, const std::string& reason) {
     const bool first = g_reachable.exchange(false);
     // The client library's text spans lines; the message reads as one.
     const std::string why = QString::fromStdString(reason).simplified().toStdString();
-    reportError(insert("Error: the database server of %1 cannot be reached (%2). Work that was "
-                       "not saved must be entered again once it is back.",
+    reportError(insert("Error: the database server of %1 cannot be reached (%2). Nothing reaches "
+                       "it until it is back; this message is not repeated meanwhile.",
                        {FacilityLocation::withoutPassword(uri), why}),
                 first);
 }
