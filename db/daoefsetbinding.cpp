@@ -174,7 +174,8 @@ void CDAOEFSet::Impl::buildStatements() {
     // so that others wait for that row only.
     lockedRowSql_ = store_->onServer() ? rowSql_ + QStringLiteral(" FOR UPDATE") : rowSql_;
     std::string marks;
-    for (int i = 0; i < BlockRows; ++i)
+    blockRows_ = store_->onServer() ? ServerBlockRows : BlockRows;
+    for (int i = 0; i < blockRows_; ++i)
         marks += i ? ", ?" : "?";
     blockSql_ = QString::fromStdString(
         dialect::select(dialect::quote(tables_[0]) + "._key, " + cols, from,

@@ -227,11 +227,11 @@ bool CDAOEFSet::Impl::fetchBlock() {
     if (!q)
         return false;
     int bound = 0;
-    for (std::size_t r = cur_; r < total() && bound < BlockRows; ++r) {
+    for (std::size_t r = cur_; r < total() && bound < blockRows_; ++r) {
         if (!gone(r))
             q->bindValue(bound++, QVariant(keys_[r]));
     }
-    for (int b = bound; b < BlockRows; ++b)
+    for (int b = bound; b < blockRows_; ++b)
         q->bindValue(b, QVariant(keys_[cur_]));
     cache_.clear();
     cacheWrites_ = store_->writes();

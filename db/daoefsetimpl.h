@@ -276,7 +276,10 @@ private:
     // Rows read ahead while the cursor walks a single table forward, by
     // key; dropped when this program writes to the store, on requery and
     // on close. An edit always reads its row afresh.
+    // Rows per block: more on a server, where each block is a round trip.
     static constexpr int BlockRows = 64;
+    static constexpr int ServerBlockRows = 512;
+    int blockRows_ = BlockRows;
     static constexpr long WalkBeforeBlocks = 4;
     std::unordered_map<qint64, std::vector<QVariant>> cache_;
     unsigned long long cacheWrites_ = 0;
