@@ -25,8 +25,8 @@ inline std::string Text(const std::string& s, const char* table, const char* col
 // a row, whose fields the caller sets, and add() writes it.
 template <class Set> class NewRows {
 public:
-    // The set opens over the freshly created table, which holds no rows of
-    // the kind the generators add, so that the key list starts empty.
+    // The set opens over its table as the new facility has it: empty, or
+    // with the facility's own first record of the catalog.
     NewRows() { set_.OpenSet(false); }
 
     Set& next() {
