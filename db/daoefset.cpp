@@ -196,3 +196,7 @@ void CDAOEFSet::SetMaxRecords(long n) {
 void CDAOEFSet::ReportError(std::string const& text) {
     vantora::db::reportError(text);
 }
+
+void CDAOEFSet::SetAppendOnly(bool appendOnly) {
+    d_->appendOnly = appendOnly;
+}

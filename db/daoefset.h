@@ -230,6 +230,10 @@ public:
     void AddNewAsIs();
     // Limits the rows of the next open or requery to the first n (0: no limit).
     void SetMaxRecords(long n);
+    // For bulk filling: rows added from now on are not visited again through
+    // this set (they do not join its rows), so inside a batch on a server
+    // they are sent together with others of the table.
+    void SetAppendOnly(bool appendOnly);
 
     // Helpers for Restore: one delimited field (stops at the delimiter or the
     // end of the line, keeps at most maxLen characters and skips the rest of

@@ -324,8 +324,10 @@ bool CDAOEFSet::Impl::insertRow() {
             return false;
         }
     }
-    keys_.insert(keys_.end(), added.begin(), added.end());
-    ++live_;
+    if (!appendOnly) {
+        keys_.insert(keys_.end(), added.begin(), added.end());
+        ++live_;
+    }
     return true;
 }
 

@@ -27,7 +27,10 @@ template <class Set> class NewRows {
 public:
     // The set opens over its table as the new facility has it: empty, or
     // with the facility's own first record of the catalog.
-    NewRows() { set_.OpenSet(false); }
+    NewRows() {
+        set_.OpenSet(false);
+        set_.SetAppendOnly(true);
+    }
 
     Set& next() {
         set_.Op(CDAOEFSet::opAddNew);
