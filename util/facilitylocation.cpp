@@ -3,7 +3,6 @@
 #include "util/efoledatetime.h"
 
 #include <cstdlib>
-#include <memory>
 #include <mutex>
 #include <optional>
 
@@ -48,6 +47,17 @@ void FacilityLocation::install(const FacilityLocation& location) {
 void FacilityLocation::uninstall() {
     std::lock_guard lock(g_mutex);
     g_installed.reset();
+}
+
+ScopedFacilityLocation::ScopedFacilityLocation(const FacilityLocation& location) {
+    std::lock_guard lock(g_mutex);
+    previous_ = g_installed;
+    g_installed = location;
+}
+
+ScopedFacilityLocation::~ScopedFacilityLocation() {
+    std::lock_guard lock(g_mutex);
+    g_installed = previous_;
 }
 
 FacilityLocation FacilityLocation::current() {

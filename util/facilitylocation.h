@@ -8,6 +8,7 @@
 // installs it; the libraries ask for the installed one. Where no program
 // installed one (tests, tools), the environment is read at each request.
 
+#include <optional>
 #include <string>
 
 namespace vantora {
@@ -61,6 +62,19 @@ private:
     std::string station_;
     std::string weight_;
     std::string print_;
+};
+
+// Installs a location for its life; what was there before comes back when it
+// goes: the installed location, or none.
+class ScopedFacilityLocation {
+public:
+    explicit ScopedFacilityLocation(const FacilityLocation& location);
+    ~ScopedFacilityLocation();
+    ScopedFacilityLocation(const ScopedFacilityLocation&) = delete;
+    ScopedFacilityLocation& operator=(const ScopedFacilityLocation&) = delete;
+
+private:
+    std::optional<FacilityLocation> previous_;
 };
 
 } // namespace vantora

@@ -26,36 +26,6 @@ namespace {
 
 using vantora::FacilityLocation;
 
-bool SameLocation(const FacilityLocation& a, const FacilityLocation& b) {
-    return a.stores() == b.stores() && a.backFolder() == b.backFolder() &&
-           a.textFolder() == b.textFolder() && a.stationFolder() == b.stationFolder() &&
-           a.weightFolder() == b.weightFolder() && a.printFolder() == b.printFolder();
-}
-
-// Points the record sets at another location for the life of the guard. The
-// location they saw before comes back: the installed one, or, when it was
-// the environment's, the environment read afresh.
-class InstalledLocation {
-public:
-    explicit InstalledLocation(const FacilityLocation& location)
-        : previous_(FacilityLocation::current()),
-          wasEnvironment_(SameLocation(previous_, FacilityLocation::fromEnvironment())) {
-        FacilityLocation::install(location);
-    }
-    ~InstalledLocation() {
-        if (wasEnvironment_)
-            FacilityLocation::uninstall();
-        else
-            FacilityLocation::install(previous_);
-    }
-    InstalledLocation(const InstalledLocation&) = delete;
-    InstalledLocation& operator=(const InstalledLocation&) = delete;
-
-private:
-    FacilityLocation previous_;
-    bool wasEnvironment_;
-};
-
 struct SqliteCloser {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
@@ -190,7 +160,7 @@ bool CBackupRun::WriteSnapshotExports(const std::string& snapshot, const std::st
 
 bool CBackupRun::WriteExports(const FacilityLocation& stores, const std::string& staging,
                               CProgress& progress) {
-    InstalledLocation installed(stores);
+    vantora::ScopedFacilityLocation installed(stores);
     CDAOMem members;
     CDAOWk workouts;
     CDAOEval evaluations;

@@ -28,15 +28,20 @@ private:
     std::string first_;
 };
 
-FillScope::FillScope(const std::string& stores) : kept_(std::make_shared<Kept>()), handler_(kept_) {
+namespace {
+
+FacilityLocation withStores(const std::string& stores) {
     FacilityLocation location = FacilityLocation::current();
     location.setStores(stores);
-    FacilityLocation::install(location);
+    return location;
 }
 
-FillScope::~FillScope() {
-    FacilityLocation::uninstall();
-}
+} // namespace
+
+FillScope::FillScope(const std::string& stores)
+    : kept_(std::make_shared<Kept>()), handler_(kept_), location_(withStores(stores)) {}
+
+FillScope::~FillScope() = default;
 
 std::string FillScope::error() const {
     return kept_->first();

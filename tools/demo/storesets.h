@@ -9,6 +9,7 @@
 #include "db/daomem.h"
 #include "db/daowk.h"
 #include "db/schema.h"
+#include "util/facilitylocation.h"
 #include "util/notice.h"
 
 #include <memory>
@@ -69,6 +70,7 @@ private:
     class Kept;
     std::shared_ptr<Kept> kept_;
     notice::ScopedHandler handler_;
+    vantora::ScopedFacilityLocation location_;
 };
 
 // The member sets both generators fill: a member (enrollment, member and
