@@ -142,6 +142,19 @@ TEST_F(Members, ListsByNameAndStatusAndCountsPastMembers) {
     EXPECT_EQ(mem.FindAllMembers(true), 4);
 }
 
+TEST_F(Members, NamesSortWithoutRegardToCaseAndEqualNamesInTheOrderAdded) {
+    for (const auto& [id, last] : std::vector<std::pair<long, const char*>>{
+             {20, "smith"}, {21, "Adams"}, {22, "SMITHSON"}, {23, "baker"}, {24, "Smith"}})
+        addMember(plainMember(id, 2000 + id, "F", last, 1));
+    CDAOSmMem sm;
+    EXPECT_EQ(sm.FindAllMembersByName(true), 9);
+    std::vector<long> ids;
+    for (; !sm.IsEOF(); sm.Op(CDAOEFSet::opMoveNext))
+        ids.push_back(sm.MemberID);
+    // Adams, Albert, baker, Lambert, Moreau, smith, Smith, SMITHSON, Zeller.
+    EXPECT_EQ(ids, (std::vector<long>{21, 11, 23, 13, 10, 20, 24, 22, 12}));
+}
+
 TEST_F(Members, GetMemberSearchesTheCurrentResultOnly) {
     CDAOSmMem sm;
     std::string first = "x", middle = "x", last = "x";
