@@ -189,6 +189,17 @@ bool Store::connected() {
     return true;
 }
 
+bool Store::usable() {
+    if (!connected())
+        return false;
+    if (broken_) {
+        // Said once when the connection was made again.
+        reportError("the connection to the database server was lost", false);
+        return false;
+    }
+    return true;
+}
+
 bool Store::begin() {
     if (!connected())
         return false;
@@ -348,12 +359,8 @@ bool Store::endBatch() {
 }
 
 bool Store::exec(const QString& statement) {
-    if (!connected())
+    if (!usable())
         return false;
-    if (broken_) {
-        reportError("the connection to the database server was lost", false);
-        return false;
-    }
     // A ROLLBACK TO drops queued rows with the rest; every other statement
     // comes after them.
     flushRows();
@@ -418,12 +425,8 @@ QStringList Store::textColumns(const QString& table) {
 }
 
 QSqlQuery* Store::prepared(const QString& sql) {
-    if (!connected())
+    if (!usable())
         return nullptr;
-    if (broken_) {
-        reportError("the connection to the database server was lost", false);
-        return nullptr;
-    }
     // Queued rows go before any statement that could see or change them; a
     // read of other tables (the restore's member look-ups) lets them wait.
     bool reads = sql.startsWith(QLatin1String("SELECT"), Qt::CaseInsensitive);

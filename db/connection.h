@@ -127,6 +127,9 @@ private:
     // On a server: connects again when the connection broke. False, after
     // the once-per-outage message, while the server cannot be reached.
     bool connected();
+    // Connected, and not inside a transaction lost with its connection;
+    // false counts as a failure of the statement it would have run.
+    bool usable();
     // Sends the queued rows; false after a notice.
     bool flushRows();
     bool begin();

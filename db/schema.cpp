@@ -503,28 +503,24 @@ std::string createTables(QSqlDatabase& db, Store store) {
     QSqlQuery query(db);
     std::vector<std::string> sql;
     if (server) {
-        // Any table of the store, or its mark, means a facility is there.
+        // The store's mark means a facility is there; any of its tables
+        // without the mark, something else.
+        long long appId = 0, storeVersion = 0;
+        std::string why;
+        if (!serverMark(db, store, appId, storeVersion, why))
+            return insert("Error: cannot read %1 (%2)", {file, why});
+        if (appId != 0)
+            return insert("Error: %1 already holds a facility; it is not overwritten", {file});
         std::string names;
         for (const Table* t : tables(store))
             names += (names.empty() ? "'" : ", '") + quoted(t->name) + "'";
-        if (!query.exec(q("SELECT count(*) FROM unnest(ARRAY[" + names + ", '" +
-                          std::string(storesTable) +
-                          "']) AS n WHERE to_regclass(n) IS NOT NULL")) ||
+        if (!query.exec(q("SELECT count(*) FROM unnest(ARRAY[" + names +
+                          "]) AS n WHERE to_regclass(n) IS NOT NULL")) ||
             !query.next())
             return insert("Error: cannot read %1 (%2)", {file, s(query.lastError().text())});
-        const bool taken = query.value(0).toInt() != 0;
+        if (query.value(0).toInt() != 0)
+            return insert("Error: %1 already holds tables; it is not overwritten", {file});
         query.finish();
-        if (taken) {
-            long long appId = 0, storeVersion = 0;
-            std::string why;
-            if (serverMark(db, store, appId, storeVersion, why) && appId != 0)
-                return insert("Error: %1 already holds a facility; it is not overwritten", {file});
-            if (!query.exec(q("SELECT count(*) FROM unnest(ARRAY[" + names +
-                              "]) AS n WHERE to_regclass(n) IS NOT NULL")) ||
-                !query.next() || query.value(0).toInt() != 0)
-                return insert("Error: %1 already holds tables; it is not overwritten", {file});
-            query.finish();
-        }
         sql.push_back(std::string("CREATE COLLATION IF NOT EXISTS ") + caselessCollation +
                       " (provider = icu, locale = 'und-u-ks-level2', deterministic = false)");
         sql.push_back("CREATE TABLE IF NOT EXISTS " + std::string(storesTable) +
